@@ -1,0 +1,35 @@
+# One static library per subsystem folder, built from every .cpp below it except its
+# tests/ folder; the tests/ folder becomes one test executable run through Wine.
+# New files are picked up without editing any CMakeLists (CONFIGURE_DEPENDS).
+
+function(add_subsystem NAME)
+  cmake_parse_arguments(A "" "" "DEPENDS;LIBS;TEST_LIBS" ${ARGN})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS
+       ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.c)
+  list(FILTER sources EXCLUDE REGEX "/tests/")
+  list(FILTER sources EXCLUDE REGEX "/WinMain\\.cpp$")
+  if(sources)
+    add_library(${NAME} STATIC ${sources})
+  else()
+    add_library(${NAME} INTERFACE)
+  endif()
+  get_target_property(kind ${NAME} TYPE)
+  if(kind STREQUAL "INTERFACE_LIBRARY")
+    target_include_directories(${NAME} INTERFACE ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${NAME} INTERFACE ${A_DEPENDS} ${A_LIBS})
+  else()
+    target_include_directories(${NAME} PUBLIC ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${NAME} PUBLIC ${A_DEPENDS} ${A_LIBS})
+  endif()
+
+  file(GLOB_RECURSE tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/*.cpp)
+  if(tests)
+    add_executable(${NAME}_tests ${tests})
+    target_link_libraries(${NAME}_tests PRIVATE ${NAME} testsupport ${A_TEST_LIBS})
+    target_compile_definitions(${NAME}_tests PRIVATE
+      TEST_FIXTURES_DIR=L"${WIN_SOURCE_DIR}\\\\${NAME}\\\\tests\\\\fixtures")
+    set_target_properties(${NAME}_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+    add_test(NAME ${NAME} COMMAND ${NAME}_tests --gtest_brief=1 WORKING_DIRECTORY ${RUN_DIR})
+    set_tests_properties(${NAME} PROPERTIES ENVIRONMENT "LC_ALL=ja_JP.UTF-8;WINEDEBUG=-all" TIMEOUT 900)
+  endif()
+endfunction()

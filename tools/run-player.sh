@@ -1,0 +1,15 @@
+#!/bin/bash
+# Sets the machine up, builds the program and starts it from its run folder: on the
+# X display in DISPLAY when there is one, else on a private Xvfb (the display is printed).
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
+"$ROOT/tools/setup-machine.sh"
+"$ROOT/tools/build.sh" Corvanta
+if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
+  start_xvfb
+  trap stop_xvfb EXIT
+  echo "No X display: the player runs on the private display $DISPLAY (tools/screenshot.sh shows it)."
+fi
+cd "$RUN_DIR"
+export LC_ALL="${LC_ALL:-ja_JP.UTF-8}"
+wine Corvanta.exe

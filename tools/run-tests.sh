@@ -1,0 +1,21 @@
+#!/bin/bash
+# Sets the machine up, builds everything and runs every test through Wine under a
+# private Xvfb. Extra arguments go to ctest (for example -R foundation).
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
+"$ROOT/tools/setup-machine.sh"
+"$ROOT/tools/build.sh"
+
+start_xvfb
+cleanup() {
+  wineserver -k 2>/dev/null || true
+  stop_xvfb
+}
+trap cleanup EXIT
+# One wineserver for the whole run: each test program then starts in milliseconds.
+wineserver -p
+# Start Wine's own services now, with their output away from ctest: services started by
+# a test would inherit its output pipe, and ctest would wait for them forever.
+wine cmd /c exit 0 </dev/null >/dev/null 2>&1 || true
+cd "$BUILD_DIR"
+ctest --output-on-failure "$@"
