@@ -6,6 +6,7 @@
 #include <winsock2.h>
 
 #include "player/app/AcceleratorManager.h"
+#include "player/app/MessageLoop.h"
 #include "player/app/TestApp.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
@@ -28,14 +29,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
         ::SendMessageW(app.m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
         app.setVisible(showCommand != 0);
 
-        MSG msg{};
-        while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
-            if (!::TranslateAcceleratorW(mainWindow, accelerators.getHandle(), &msg)) {
-                ::TranslateMessage(&msg);
-                ::DispatchMessageW(&msg);
-            }
-        }
-        exitCode = static_cast<int>(msg.wParam);
+        exitCode = runMessageLoop(mainWindow, accelerators.getHandle());
         ::WSACleanup();
         ::OleUninitialize();
         ::CoUninitialize();

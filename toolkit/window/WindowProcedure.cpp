@@ -100,8 +100,11 @@ void subclassControl(BaseWindow& window) {
 namespace {
 
 bool isTabStop(HWND hwnd) {
-    return ::IsWindowEnabled(hwnd) && ::IsWindowVisible(hwnd) &&
-           (::GetWindowLongW(hwnd, GWL_STYLE) & WS_TABSTOP) != 0;
+    // On a top-level window the WS_TABSTOP bit is the maximise box: only child windows
+    // are tab stops, so the walk never hands the focus to a frame.
+    const LONG style = ::GetWindowLongW(hwnd, GWL_STYLE);
+    return ::IsWindowEnabled(hwnd) && ::IsWindowVisible(hwnd) && (style & WS_CHILD) != 0 &&
+           (style & WS_TABSTOP) != 0;
 }
 
 bool isDialogClass(HWND hwnd) {
