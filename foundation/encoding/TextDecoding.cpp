@@ -1,0 +1,88 @@
+#include "foundation/encoding/TextDecoding.h"
+
+#include <cstring>
+#include <new>
+
+#include "foundation/encoding/ConversionCodePage.h"
+#include "foundation/encoding/EncodingDetection.h"
+#include "foundation/encoding/StringConversion.h"
+
+namespace {
+
+// UTF-16 units up to the first U+0000; an odd last byte is no unit.
+std::wstring decodeUtf16(const unsigned char* data, size_t size, bool bigEndian) {
+    size_t units = size / 2;
+    std::wstring text;
+    text.reserve(units);
+    for (size_t i = 0; i < units; ++i) {
+        unsigned char first = data[2 * i];
+        unsigned char second = data[2 * i + 1];
+        wchar_t unit = bigEndian ? static_cast<wchar_t>((first << 8) | second)
+                                 : static_cast<wchar_t>((second << 8) | first);
+        if (unit == L'\0') break;
+        text += unit;
+    }
+    return text;
+}
+
+// In every narrow code page used here a zero byte is U+0000, which ends the text.
+std::wstring decodeUpToNul(UINT codePage, const unsigned char* data, size_t size) {
+    const void* nul = std::memchr(data, 0, size);
+    if (nul != nullptr) size = static_cast<size_t>(static_cast<const unsigned char*>(nul) - data);
+    return decodeBytes(codePage, reinterpret_cast<const char*>(data), size);
+}
+
+}  // namespace
+
+EncodingId decodeText(const char* bytes, size_t size, std::wstring& text, EncodingId wanted) {
+    const unsigned char* data = reinterpret_cast<const unsigned char*>(bytes);
+    if (data == nullptr) size = 0;
+    EncodingId id = wanted;
+    if (size >= 2 && data[0] == 0xFF && data[1] == 0xFE) {
+        id = kEncodingUtf16Le;
+        data += 2;
+        size -= 2;
+    } else if (size >= 2 && data[0] == 0xFE && data[1] == 0xFF) {
+        id = kEncodingUtf16Be;
+        data += 2;
+        size -= 2;
+    } else if (size >= 3 && data[0] == 0xEF && data[1] == 0xBB && data[2] == 0xBF) {
+        id = kEncodingUtf8Bom;
+        data += 3;
+        size -= 3;
+    }
+    if (id == kEncodingUndefined) id = detectEncoding(data, size);
+
+    try {
+        switch (id) {
+        case kEncodingUtf16Le:
+            text = decodeUtf16(data, size, false);
+            break;
+        case kEncodingUtf16Be:
+            text = decodeUtf16(data, size, true);
+            break;
+        case kEncodingShiftJis:
+            text = decodeUpToNul(932, data, size);
+            break;
+        case kEncodingEucJp: {
+            std::string copy(reinterpret_cast<const char*>(data), size);
+            unsigned char* writable = reinterpret_cast<unsigned char*>(&copy[0]);
+            size_t length = copy.empty() ? 0 : convertEUCJPToShiftJIS(writable, copy.size());
+            text = decodeUpToNul(932, writable, length);
+            break;
+        }
+        case kEncodingUtf8:
+        case kEncodingUtf8Bom:
+        case kEncodingBig5:
+        case kEncodingIso2022Jp:
+            text = decodeUpToNul(getCodePage(id), data, size);
+            break;
+        default:  // ANSI, "Binary" and unknown ids
+            text = decodeUpToNul(getConversionCodePage(), data, size);
+            break;
+        }
+    } catch (const std::bad_alloc&) {
+        text.clear();
+    }
+    return id;
+}

@@ -1,0 +1,129 @@
+#include "foundation/encoding/TextFile.h"
+
+#include <windows.h>
+
+#include <new>
+
+#include "foundation/encoding/StringConversion.h"
+#include "foundation/encoding/TextDecoding.h"
+#include "foundation/encoding/TextEncoding.h"
+#include "foundation/system/WindowsVersion.h"
+
+namespace {
+
+const DWORD kChunk = 1 << 20;
+
+HANDLE openForReading(const std::wstring& path) {
+    HANDLE file = INVALID_HANDLE_VALUE;
+    if (!isWindowsNT()) {
+        file = ::CreateFileA(toString(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    }
+    if (file == INVALID_HANDLE_VALUE) {
+        file = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                             FILE_ATTRIBUTE_NORMAL, nullptr);
+    }
+    return file;
+}
+
+// Reads up to `size` bytes; false when a read fails. A file that shrank gives fewer bytes.
+bool readAll(HANDLE file, std::string& bytes, size_t size) {
+    bytes.resize(size);
+    size_t done = 0;
+    while (done < size) {
+        DWORD wanted = static_cast<DWORD>(size - done < kChunk ? size - done : kChunk);
+        DWORD read = 0;
+        if (!::ReadFile(file, &bytes[done], wanted, &read, nullptr)) return false;
+        if (read == 0) break;
+        done += read;
+    }
+    bytes.resize(done);
+    return true;
+}
+
+bool writeAll(HANDLE file, const std::string& bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        DWORD wanted = static_cast<DWORD>(bytes.size() - done < kChunk ? bytes.size() - done : kChunk);
+        DWORD written = 0;
+        if (!::WriteFile(file, bytes.data() + done, wanted, &written, nullptr) || written != wanted) {
+            return false;
+        }
+        done += written;
+    }
+    return true;
+}
+
+// A name beside the target for the new content, unique to this process.
+std::wstring siblingTempPath(const std::wstring& path) {
+    static unsigned counter = 0;
+    return path + L"." + std::to_wstring(::GetCurrentProcessId()) + L"-" + std::to_wstring(++counter) +
+           L".tmp";
+}
+
+}  // namespace
+
+EncodingId readTextFile(const std::wstring& path, std::wstring& text, EncodingId wanted) {
+    HANDLE file = openForReading(path);
+    if (file == INVALID_HANDLE_VALUE) {
+        ::SetLastError(ERROR_SUCCESS);
+        return -1;
+    }
+    LARGE_INTEGER size = {};
+    // The whole file is held in memory twice over (bytes and text): 2 GB can't be.
+    if (!::GetFileSizeEx(file, &size) || size.QuadPart >= 0x80000000LL) {
+        ::CloseHandle(file);
+        return -1;
+    }
+    if (size.QuadPart == 0) {
+        ::CloseHandle(file);
+        text.clear();
+        return wanted == kEncodingUndefined ? kEncodingUtf16Le : wanted;
+    }
+    std::string bytes;
+    bool read = false;
+    try {
+        read = readAll(file, bytes, static_cast<size_t>(size.QuadPart));
+    } catch (const std::bad_alloc&) {
+        read = false;
+    }
+    ::CloseHandle(file);
+    if (!read) return -1;
+    std::wstring decoded;
+    EncodingId id = decodeText(bytes.data(), bytes.size(), decoded, wanted);
+    text.swap(decoded);
+    return id;
+}
+
+bool writeTextFile(const std::wstring& path, const std::wstring& text, EncodingId id) {
+    std::string content;
+    try {
+        std::string body;
+        if (!encodeText(text, id, body)) return false;
+        content = byteOrderMark(id);
+        content += body;
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+
+    // A read-only file is not ours to replace (opening it for writing would fail too).
+    DWORD attributes = ::GetFileAttributesW(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0) {
+        return false;
+    }
+
+    std::wstring temp = siblingTempPath(path);
+    HANDLE file = ::CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    bool written = writeAll(file, content);
+    if (!::CloseHandle(file)) written = false;
+    if (!written || !::MoveFileExW(temp.c_str(), path.c_str(),
+                                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        ::DeleteFileW(temp.c_str());
+        return false;
+    }
+    ::SetLastError(ERROR_SUCCESS);
+    return true;
+}

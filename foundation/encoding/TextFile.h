@@ -1,0 +1,17 @@
+// Reading and writing whole text files in a given or detected encoding. Every text file
+// the program reads or writes goes through these two functions.
+#pragma once
+
+#include <string>
+
+#include "foundation/encoding/EncodingId.h"
+
+// Reads the file into `text` in the wanted encoding (-1 detects) and returns the id used.
+// -1 when the file can't be opened, sized or read, or is 2 GB or larger; `text` is then
+// left as it was. An empty file gives an empty text and the wanted id (1 for -1).
+EncodingId readTextFile(const std::wstring& path, std::wstring& text, EncodingId wanted);
+
+// Writes the text with the id's byte-order mark. The previous file is replaced only once
+// the new content is completely written, so a failure (an id that can't be written, a
+// conversion that gives nothing, a full disk) leaves it untouched and answers false.
+bool writeTextFile(const std::wstring& path, const std::wstring& text, EncodingId id);
