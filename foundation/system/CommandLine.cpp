@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "foundation/encoding/StringConversion.h"
 #include "foundation/system/MessageBoxes.h"
 
 namespace {
@@ -32,14 +33,6 @@ bool createPipe(HANDLE& childEnd, HANDLE& parentEnd, bool parentReads) {
         return false;
     }
     return true;
-}
-
-std::wstring toWideText(const std::string& bytes) {
-    if (bytes.empty()) return std::wstring();
-    int length = ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-    std::wstring text(static_cast<size_t>(length), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), &text[0], length);
-    return text;
 }
 
 // Reads what waits in the pipe without blocking.
@@ -111,7 +104,7 @@ std::wstring CommandLine::readStdErr() {
     return readPipe(mParentStderrRead);
 }
 
-std::wstring CommandLine::readPipe(HANDLE pipe) { return toWideText(drainPipe(pipe)); }
+std::wstring CommandLine::readPipe(HANDLE pipe) { return toWString(drainPipe(pipe)); }
 
 DWORD CommandLine::getExitCode() {
     DWORD code = 0;
