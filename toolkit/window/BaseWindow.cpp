@@ -62,25 +62,19 @@ bool BaseWindow::create(HWND parent, int x, int y, int width, int height) {
 
 std::wstring BaseWindow::getTextCopy() const { return getText(); }
 
-int BaseWindow::getX() const {
+// The window's top-left corner, in the parent's client coordinates for a child window.
+static POINT positionInParent(HWND hwnd) {
     RECT r{};
-    if (!m_hWnd || !::GetWindowRect(m_hWnd, &r)) return 0;
+    if (!hwnd || !::GetWindowRect(hwnd, &r)) return POINT{0, 0};
     POINT p{r.left, r.top};
-    if (HWND parent = ::GetParent(m_hWnd)) {
-        if (::GetWindowLongW(m_hWnd, GWL_STYLE) & WS_CHILD) ::ScreenToClient(parent, &p);
-    }
-    return p.x;
+    HWND parent = ::GetParent(hwnd);
+    if (parent && (::GetWindowLongW(hwnd, GWL_STYLE) & WS_CHILD)) ::ScreenToClient(parent, &p);
+    return p;
 }
 
-int BaseWindow::getY() const {
-    RECT r{};
-    if (!m_hWnd || !::GetWindowRect(m_hWnd, &r)) return 0;
-    POINT p{r.left, r.top};
-    if (HWND parent = ::GetParent(m_hWnd)) {
-        if (::GetWindowLongW(m_hWnd, GWL_STYLE) & WS_CHILD) ::ScreenToClient(parent, &p);
-    }
-    return p.y;
-}
+int BaseWindow::getX() const { return positionInParent(m_hWnd).x; }
+
+int BaseWindow::getY() const { return positionInParent(m_hWnd).y; }
 
 void BaseWindow::setText(const wchar_t* text) {
     if (m_hWnd) ::SetWindowTextW(m_hWnd, text ? text : L"");

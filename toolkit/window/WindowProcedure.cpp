@@ -113,25 +113,30 @@ bool isDialogClass(HWND hwnd) {
     return ::_wcsicmp(name, L"#32770") == 0;
 }
 
+enum class Walk { Focused, MetOrigin, EndOfChain };
+
+// Gives the focus to the first tab stop from `candidate` on in the direction of `step`.
+Walk walkSiblings(HWND candidate, HWND origin, UINT step) {
+    for (; candidate; candidate = ::GetWindow(candidate, step)) {
+        if (candidate == origin) return Walk::MetOrigin;
+        if (isTabStop(candidate)) {
+            ::SetFocus(candidate);
+            return Walk::Focused;
+        }
+    }
+    return Walk::EndOfChain;
+}
+
 }  // namespace
 
 bool moveFocus(BaseWindow& window, bool forward, HWND from) {
     if (!from) from = window.m_hWnd;
     if (!from) return false;
     const UINT step = forward ? GW_HWNDNEXT : GW_HWNDPREV;
-    HWND origin = from;
-    HWND candidate = ::GetWindow(from, step);
-    // Each window is visited at most once per wrap; the bound guards against a chain
-    // that changes under us.
-    for (int guard = 0; guard < 100000; ++guard) {
-        while (candidate) {
-            if (candidate == origin) return false;
-            if (isTabStop(candidate)) {
-                ::SetFocus(candidate);
-                return true;
-            }
-            candidate = ::GetWindow(candidate, step);
-        }
+    // Climbing out of nested dialog panes ends at the first level that is not one.
+    for (;;) {
+        Walk walk = walkSiblings(::GetWindow(from, step), from, step);
+        if (walk != Walk::EndOfChain) return walk == Walk::Focused;
         HWND parent = ::GetParent(from);
         if (!parent) return false;
         if (isTabStop(parent)) {
@@ -141,26 +146,12 @@ bool moveFocus(BaseWindow& window, bool forward, HWND from) {
             }
             HWND grandParent = ::GetParent(parent);
             if (grandParent && isDialogClass(grandParent)) {
-                // A nested dialog pane: continue among the pane's own siblings.
-                from = parent;
-                origin = parent;
-                candidate = ::GetWindow(from, step);
+                from = parent;  // continue among the pane's own siblings
                 continue;
             }
         }
-        // Wrap around inside the parent.
-        candidate = ::GetWindow(::GetWindow(parent, GW_CHILD), forward ? GW_HWNDFIRST : GW_HWNDLAST);
-        if (!candidate) return false;
-        from = origin;  // the walk ends when it meets the starting window again
-        while (candidate) {
-            if (candidate == origin) return false;
-            if (isTabStop(candidate)) {
-                ::SetFocus(candidate);
-                return true;
-            }
-            candidate = ::GetWindow(candidate, step);
-        }
-        return false;
+        // Wrap around inside the parent; meeting the starting window again ends the walk.
+        HWND first = ::GetWindow(::GetWindow(parent, GW_CHILD), forward ? GW_HWNDFIRST : GW_HWNDLAST);
+        return walkSiblings(first, from, step) == Walk::Focused;
     }
-    return false;
 }
