@@ -1,0 +1,635 @@
+#include "foundation/regex/RegexBuilder.h"
+
+#include "foundation/regex/RegexCharacters.h"
+
+#include <cwchar>
+
+using namespace regexchars;
+
+namespace {
+
+constexpr int kUnbounded = CRepeatBaseElxT::kUnbounded;
+constexpr int kMaxGroupDepth = 64;
+constexpr int kMaxStackedQuantifiers = 8;
+
+bool isDigit(int c) { return c >= '0' && c <= '9'; }
+
+bool sameName(const std::wstring& a, const std::wstring& b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (!equalFolded(a[i], b[i])) return false;
+    }
+    return true;
+}
+
+int flagBit(int c) {
+    switch (c) {
+    case 'i': case 'I': return IGNORECASE;
+    case 'm': case 'M': return MULTILINE;
+    case 's': case 'S': return SINGLELINE;
+    case 'g': case 'G': return GLOBAL;
+    default: return 0;
+    }
+}
+
+bool isClassLetter(int c) { return c > 0 && std::wcschr(L"wWsSdD", static_cast<wchar_t>(c)) != nullptr; }
+
+void appendCode(std::wstring& text, int code) {
+    if (code > 0xFFFF && code <= 0x10FFFF) {
+        code -= 0x10000;
+        text += static_cast<wchar_t>(0xD800 + (code >> 10));
+        text += static_cast<wchar_t>(0xDC00 + (code & 0x3FF));
+    } else {
+        text += static_cast<wchar_t>(code > 0xFFFF ? 0xFFFF : code);
+    }
+}
+
+} // namespace
+
+void CBuilderT<wchar_t>::clear() {
+    for (ElxInterface* element : mElements) delete element;
+    mElements.clear();
+    for (auto& stock : mStock) stock = nullptr;
+    mRoot = nullptr;
+    mFlags = 0;
+    mGroupCount = 0;
+    mFirstChars.reset();
+    mGroupNames.clear();
+}
+
+const ElxInterface* CBuilderT<wchar_t>::getStockElement(int index) {
+    if (index < 0 || index > 16) index = 0;
+    if (mStock[index] != nullptr) return mStock[index];
+    if (index == 0) {
+        mStock[0] = keep<CEmptyElxT>();
+    } else if (index <= 4) {
+        bool rightToLeft = index == 2 || index == 4;
+        CRangeElxT* dot = keep<CRangeElxT>(rightToLeft, true);
+        if (index <= 2) dot->addRange('\n', '\n');
+        mStock[index] = dot;
+    } else {
+        int kind = (index - 5) % 6;
+        bool rightToLeft = index >= 11;
+        CRangeElxT* set = keep<CRangeElxT>(rightToLeft, kind % 2 == 1);
+        if (kind < 2) {
+            set->addRange('A', 'Z');
+            set->addRange('a', 'z');
+            set->addRange('0', '9');
+            set->addRange('_', '_');
+        } else if (kind < 4) {
+            set->addRange(' ', ' ');
+            set->addRange('\t', '\t');
+            set->addRange('\r', '\r');
+            set->addRange('\n', '\n');
+        } else {
+            set->addRange('0', '9');
+        }
+        mStock[index] = set;
+    }
+    return mStock[index];
+}
+
+const ElxInterface* CBuilderT<wchar_t>::stockClass(int letter, bool rightToLeft) {
+    const wchar_t* letters = L"wWsSdD";
+    int kind = static_cast<int>(std::wcschr(letters, static_cast<wchar_t>(letter)) - letters);
+    return getStockElement(5 + kind + (rightToLeft ? 6 : 0));
+}
+
+int CBuilderT<wchar_t>::groupNumber(const std::wstring& name) const {
+    for (const auto& entry : mGroupNames) {
+        if (sameName(entry.first, name)) return entry.second;
+    }
+    return -1;
+}
+
+void CBuilderT<wchar_t>::build(const std::wstring& pattern, int flags) {
+    clear();
+    mFlags = flags;
+    mLexer = std::make_unique<RegexLexer>(pattern, (flags & EXTENDED) != 0);
+    mNumbered.clear();
+    mNamed.clear();
+    mReferences.clear();
+    mUnclosedGroups.clear();
+    int current = flags;
+    mRoot = parseAlternation(current, 0);
+    resolve();
+    if ((flags & RIGHTTOLEFT) == 0) {
+        auto first = std::make_unique<FirstChars>();
+        bool canBeEmpty = mRoot->collectFirstChars(*first);
+        if (!canBeEmpty && !first->any) mFirstChars = std::move(first);
+    }
+    mLexer.reset();
+    mNumbered.clear();
+    mNamed.clear();
+    mReferences.clear();
+}
+
+const ElxInterface* CBuilderT<wchar_t>::parseAlternation(int& flags, int depth) {
+    std::vector<const ElxInterface*> branches{parseSequence(flags, depth)};
+    while (mLexer->peek(false).is('|')) {
+        mLexer->next(false);
+        branches.push_back(parseSequence(flags, depth));
+    }
+    if (branches.size() == 1) return branches[0];
+    return keep<CAlternativeElxT>(branches);
+}
+
+const ElxInterface* CBuilderT<wchar_t>::parseSequence(int& flags, int depth) {
+    std::vector<const ElxInterface*> items;
+    std::wstring run;
+    int runFlags = flags;
+    auto flush = [&]() {
+        if (!run.empty()) items.push_back(makeString(run, runFlags));
+        run.clear();
+    };
+    for (;;) {
+        RegexToken token = mLexer->peek(false);
+        if (token.atEnd() || token.is('|') || (token.is(')') && depth > 0)) break;
+        mLexer->next(false);
+        Atom atom = parseAtom(token, flags, depth);
+        if (atom.element == nullptr) {
+            int minimum = 0;
+            int maximum = 0;
+            if (readQuantifier(minimum, maximum, false)) {
+                // A quantifier applies to the last literal character only.
+                flush();
+                std::wstring single;
+                appendCode(single, atom.literal);
+                items.push_back(applyQuantifiers(makeString(single, flags), flags));
+                continue;
+            }
+            if (!run.empty() && (runFlags & (IGNORECASE | RIGHTTOLEFT)) != (flags & (IGNORECASE | RIGHTTOLEFT))) flush();
+            if (run.empty()) runFlags = flags;
+            appendCode(run, atom.literal);
+            continue;
+        }
+        flush();
+        items.push_back(applyQuantifiers(atom.element, flags));
+    }
+    flush();
+    if (items.empty()) return getStockElement(0);
+    if (items.size() == 1) return items[0];
+    return keep<CListElxT>(items, (flags & RIGHTTOLEFT) != 0);
+}
+
+CBuilderT<wchar_t>::Atom CBuilderT<wchar_t>::parseAtom(const RegexToken& token, int& flags, int depth) {
+    Atom atom;
+    if (!token.special) {
+        atom.literal = token.ch;
+        return atom;
+    }
+    if (mLexer->raw(token.pos) == '\\') return parseEscape(token, flags);
+    bool rightToLeft = (flags & RIGHTTOLEFT) != 0;
+    switch (token.ch) {
+    case '.':
+        atom.element = getStockElement(((flags & SINGLELINE) ? 3 : 1) + (rightToLeft ? 1 : 0));
+        return atom;
+    case '^':
+        atom.element = keep<CBoundaryElxT>((flags & MULTILINE) ? CBoundaryElxT::LineStart : CBoundaryElxT::TextStart);
+        return atom;
+    case '$':
+        atom.element = keep<CBoundaryElxT>((flags & MULTILINE) ? CBoundaryElxT::LineEnd : CBoundaryElxT::TextEnd);
+        return atom;
+    case '(':
+        atom.element = parseGroup(token.pos, flags, depth);
+        break;
+    case '[':
+        atom.element = parseSet(flags);
+        break;
+    default:
+        break;  // a quantifier with nothing before it, "}" or a stray ")": literal
+    }
+    if (atom.element == nullptr) atom.literal = token.ch;
+    return atom;
+}
+
+CBuilderT<wchar_t>::Atom CBuilderT<wchar_t>::parseEscape(const RegexToken& token, int flags) {
+    Atom atom;
+    bool rightToLeft = (flags & RIGHTTOLEFT) != 0;
+    int c = token.ch;
+    switch (c) {
+    case 'A': atom.element = keep<CBoundaryElxT>(CBoundaryElxT::TextStart); return atom;
+    case 'Z': atom.element = keep<CBoundaryElxT>(CBoundaryElxT::TextEndOrFinalLineBreak); return atom;
+    case 'z': atom.element = keep<CBoundaryElxT>(CBoundaryElxT::TextEnd); return atom;
+    case 'b': atom.element = keep<CBoundaryElxT>(CBoundaryElxT::WordBoundary); return atom;
+    case 'B': atom.element = keep<CBoundaryElxT>(CBoundaryElxT::NotWordBoundary); return atom;
+    case 'G':
+        atom.element = (flags & GLOBAL) ? static_cast<const ElxInterface*>(keep<CGlobalElxT>()) : getStockElement(0);
+        return atom;
+    default: break;
+    }
+    if (isClassLetter(c)) {
+        atom.element = stockClass(c, rightToLeft);
+        return atom;
+    }
+    int number = -1;
+    std::wstring name;
+    int pos = mLexer->position();
+    if (isDigit(c)) {
+        // A second digit belongs to the reference only when that many groups are open
+        // already, so "\12" after three groups is group 1 followed by "2".
+        number = c - '0';
+        if (isDigit(mLexer->raw(pos))) {
+            int two = number * 10 + (mLexer->raw(pos) - '0');
+            if (two <= static_cast<int>(mNumbered.size())) {
+                number = two;
+                mLexer->setPosition(pos + 1);
+            }
+        }
+    } else if (c == 'k' || c == 'g') {
+        if (isDigit(mLexer->raw(pos))) {
+            number = 0;
+            while (isDigit(mLexer->raw(pos))) {
+                if (number < 100000) number = number * 10 + (mLexer->raw(pos) - '0');
+                ++pos;
+            }
+        } else if (!readName(pos, name)) {
+            atom.literal = c;
+            return atom;
+        }
+        mLexer->setPosition(pos);
+    } else {
+        atom.literal = c;
+        return atom;
+    }
+    CBackrefElxT* reference = keep<CBackrefElxT>(rightToLeft, (flags & IGNORECASE) != 0);
+    mReferences.push_back(Reference{reference, 0, number, name});
+    atom.element = reference;
+    return atom;
+}
+
+// Reads a group name ([A-Za-z0-9_]+) in "<" ">" or in single quotes, the opening one at
+// pos; pos moves past the closing one. A name made only of digits is kept as it is.
+bool CBuilderT<wchar_t>::readName(int& pos, std::wstring& name) const {
+    int open = mLexer->raw(pos);
+    if (open != '<' && open != '\'') return false;
+    int close = open == '<' ? '>' : '\'';
+    int q = pos + 1;
+    std::wstring text;
+    while (isWordChar(mLexer->raw(q))) text += static_cast<wchar_t>(mLexer->raw(q++));
+    if (text.empty() || mLexer->raw(q) != close) return false;
+    name = text;
+    pos = q + 1;
+    return true;
+}
+
+CBuilderT<wchar_t>::Saved CBuilderT<wchar_t>::save() const {
+    return Saved{mLexer->save(), static_cast<int>(mNumbered.size()), mNamed.size(), mReferences.size()};
+}
+
+void CBuilderT<wchar_t>::restore(const Saved& saved) {
+    mLexer->restore(saved.lexer);
+    mNumbered.resize(static_cast<size_t>(saved.numbered));
+    mNamed.resize(saved.named);
+    mReferences.resize(saved.references);
+}
+
+// An unclosed "(" is read as a literal; remembering its position keeps nested unclosed
+// groups from being parsed again and again.
+const ElxInterface* CBuilderT<wchar_t>::parseGroup(int openPos, int& flags, int depth) {
+    // Deeper nesting is read as literal text: it keeps the parser's and the matcher's
+    // C++ recursion (which follows the nesting) within any thread's stack.
+    if (depth >= kMaxGroupDepth || mUnclosedGroups.count(openPos) != 0) return nullptr;
+    Saved saved = save();
+    const ElxInterface* group = parseGroupBody(flags, depth);
+    if (group == nullptr) {
+        restore(saved);
+        mUnclosedGroups.insert(openPos);
+    }
+    return group;
+}
+
+const ElxInterface* CBuilderT<wchar_t>::parseGroupBody(int& flags, int depth) {
+    int pos = mLexer->position();
+    bool rightToLeft = (flags & RIGHTTOLEFT) != 0;
+    int inner = flags;
+    auto content = [&]() -> const ElxInterface* {
+        const ElxInterface* element = parseAlternation(inner, depth + 1);
+        return mLexer->next(false).is(')') ? element : nullptr;
+    };
+    auto capture = [&](CBracketElxT* bracket) -> const ElxInterface* {
+        const ElxInterface* element = content();
+        if (element == nullptr) return nullptr;
+        bracket->setContent(element);
+        return bracket;
+    };
+    int c1 = mLexer->raw(pos + 1);
+    int c2 = mLexer->raw(pos + 2);
+    if (mLexer->raw(pos) == '?') {
+        if (c1 == ':' || c1 == '>' || c1 == '=' || c1 == '!') {
+            mLexer->setPosition(pos + 2);
+            if (c1 == '=' || c1 == '!') inner &= ~RIGHTTOLEFT;
+            const ElxInterface* element = content();
+            if (element == nullptr || c1 == ':') return element;
+            if (c1 == '>') return keep<CIndependentElxT>(element);
+            return keep<CAssertElxT>(element, c1 == '!');
+        }
+        if (c1 == '<' && (c2 == '=' || c2 == '!')) {
+            mLexer->setPosition(pos + 3);
+            inner |= RIGHTTOLEFT;
+            const ElxInterface* element = content();
+            return element == nullptr ? nullptr : keep<CAssertElxT>(element, c2 == '!');
+        }
+        if (c1 == '(') {
+            mLexer->setPosition(pos + 2);
+            return parseCondition(flags, depth);
+        }
+        std::wstring name;
+        int q = pos + 1;
+        bool recursion = false;
+        if (c1 == 'R') {
+            recursion = true;
+            q = pos + 2;
+            if (mLexer->raw(q) == ')' || readName(q, name)) {
+                if (mLexer->raw(q) == ')') {
+                    mLexer->setPosition(q + 1);
+                    CDelegateElxT* delegate = keep<CDelegateElxT>();
+                    mReferences.push_back(Reference{delegate, 1, name.empty() ? 0 : -1, name});
+                    return delegate;
+                }
+            }
+        } else if (isDigit(c1)) {
+            recursion = true;
+            int number = 0;
+            while (isDigit(mLexer->raw(q))) {
+                if (number < 100000) number = number * 10 + (mLexer->raw(q) - '0');
+                ++q;
+            }
+            if (mLexer->raw(q) == ')') {
+                mLexer->setPosition(q + 1);
+                CDelegateElxT* delegate = keep<CDelegateElxT>();
+                mReferences.push_back(Reference{delegate, 1, number, name});
+                return delegate;
+            }
+        }
+        if (!recursion) {
+            q = c1 == 'P' ? pos + 2 : pos + 1;
+            if ((c1 != 'P' || mLexer->raw(q) == '<') && readName(q, name)) {
+                mLexer->setPosition(q);
+                CBracketElxT* bracket = keep<CBracketElxT>(0, rightToLeft);
+                mNamed.emplace_back(name, bracket);
+                return capture(bracket);
+            }
+            // Option letters, optionally "-" and letters to switch off, then ":" or ")".
+            int on = 0;
+            int off = 0;
+            bool minus = false;
+            q = pos + 1;
+            for (;; ++q) {
+                int c = mLexer->raw(q);
+                if (c == '-' && !minus) {
+                    minus = true;
+                } else if (flagBit(c) != 0) {
+                    (minus ? off : on) |= flagBit(c);
+                } else {
+                    break;
+                }
+            }
+            if (mLexer->raw(q) == ':') {
+                mLexer->setPosition(q + 1);
+                inner = (flags | on) & ~off;
+                return content();
+            }
+            if (mLexer->raw(q) == ')') {
+                mLexer->setPosition(q + 1);
+                flags = (flags | on) & ~off;
+                return getStockElement(0);
+            }
+        }
+        // Anything else after "(?" is an ordinary group whose content starts with "?".
+    }
+    CBracketElxT* bracket = keep<CBracketElxT>(static_cast<int>(mNumbered.size()) + 1, rightToLeft);
+    mNumbered.push_back(bracket);
+    return capture(bracket);
+}
+
+// After "(?(": a group number or name, or an assertion, then the yes and no branches.
+const ElxInterface* CBuilderT<wchar_t>::parseCondition(int flags, int depth) {
+    int pos = mLexer->position();
+    int inner = flags;
+    const ElxInterface* assertion = nullptr;
+    int number = -1;
+    std::wstring name;
+    int c1 = mLexer->raw(pos + 1);
+    int c2 = mLexer->raw(pos + 2);
+    if (mLexer->raw(pos) == '?' && (c1 == '=' || c1 == '!' || (c1 == '<' && (c2 == '=' || c2 == '!')))) {
+        int assertionFlags = flags;
+        assertion = parseGroup(pos - 1, assertionFlags, depth + 1);
+        if (assertion == nullptr) return nullptr;
+    } else {
+        int q = pos;
+        if (mLexer->raw(q) == '<' || mLexer->raw(q) == '\'') {
+            if (!readName(q, name)) return nullptr;
+        } else {
+            while (isWordChar(mLexer->raw(q))) name += static_cast<wchar_t>(mLexer->raw(q++));
+        }
+        if (name.empty() || mLexer->raw(q) != ')') return nullptr;
+        mLexer->setPosition(q + 1);
+        bool digits = true;
+        for (wchar_t c : name) digits = digits && isDigit(c);
+        if (digits) {
+            number = name.size() > 6 ? 1000000 : std::stoi(name);
+            name.clear();
+        }
+    }
+    const ElxInterface* yes = parseSequence(inner, depth + 1);
+    const ElxInterface* no = getStockElement(0);
+    if (mLexer->peek(false).is('|')) {
+        mLexer->next(false);
+        no = parseAlternation(inner, depth + 1);
+    }
+    if (!mLexer->next(false).is(')')) return nullptr;
+    CConditionElxT* condition = keep<CConditionElxT>(yes, no);
+    if (assertion != nullptr) {
+        condition->setAssertion(assertion);
+    } else {
+        mReferences.push_back(Reference{condition, 2, number, name});
+    }
+    return condition;
+}
+
+// After "[": the items up to "]". An unclosed set gives null (the "[" is then a literal).
+const ElxInterface* CBuilderT<wchar_t>::parseSet(int flags) {
+    RegexLexer::State saved = mLexer->save();
+    bool rightToLeft = (flags & RIGHTTOLEFT) != 0;
+    bool negated = false;
+    if (mLexer->raw(mLexer->position()) == '^') {
+        negated = true;
+        mLexer->setPosition(mLexer->position() + 1);
+    }
+    CRangeElxT* set = keep<CRangeElxT>(rightToLeft, negated);
+    for (;;) {
+        RegexToken token = mLexer->next(true);
+        if (token.atEnd()) {
+            mLexer->restore(saved);
+            return nullptr;
+        }
+        if (token.is(']')) break;
+        int c = token.ch;
+        bool escape = token.special && mLexer->raw(token.pos) == '\\';
+        if (token.is('[') && !escape) {
+            int q = token.pos + 2;
+            bool negatedClass = mLexer->raw(q) == '^';
+            if (negatedClass) ++q;
+            std::wstring name;
+            while ((mLexer->raw(q) >= 'a' && mLexer->raw(q) <= 'z')) name += static_cast<wchar_t>(mLexer->raw(q++));
+            int kind = CPosixElxT::kindOf(name);
+            if (kind >= 0 && mLexer->raw(q) == ':' && mLexer->raw(q + 1) == ']') {
+                set->addClass(keep<CPosixElxT>(kind, negatedClass, rightToLeft));
+                mLexer->setPosition(q + 2);
+                continue;
+            }
+            mLexer->setPosition(token.pos + 1);  // not a POSIX class: "[" is a literal
+        } else if (escape && isClassLetter(c)) {
+            set->addClass(static_cast<const CRangeElxT*>(stockClass(c, rightToLeft)));
+            // A "-" after a class cannot start a range: it is a literal.
+            if (mLexer->peek(true).is('-')) {
+                mLexer->next(true);
+                set->addRange('-', '-');
+            }
+            continue;
+        } else if (token.is('-')) {
+            set->addRange('-', '-');
+            continue;
+        }
+        RegexLexer::State before = mLexer->save();
+        if (mLexer->next(true).is('-')) {
+            RegexToken last = mLexer->next(true);
+            bool lastEscape = last.special && mLexer->raw(last.pos) == '\\';
+            if (last.isLiteral() || (lastEscape && !isClassLetter(last.ch))) {
+                int low = c < last.ch ? c : last.ch;
+                int high = c < last.ch ? last.ch : c;
+                set->addRange(low, high);
+                continue;
+            }
+        }
+        mLexer->restore(before);
+        set->addRange(c, c);
+    }
+    if (flags & IGNORECASE) set->widenCase();
+    return set;
+}
+
+// Reads "*", "+", "?" or "{n}", "{n,}", "{n,m}" (braces without a leading number give
+// 0 to 0; a "{" without a "}" is no quantifier).
+bool CBuilderT<wchar_t>::readQuantifier(int& minimum, int& maximum, bool consume) {
+    RegexToken token = mLexer->peek(false);
+    if (!token.special || mLexer->raw(token.pos) == '\\') return false;
+    int after = token.pos + token.len;
+    auto readNumber = [this](int& q) {
+        long long value = 0;
+        while (isDigit(mLexer->raw(q))) {
+            value = value * 10 + (mLexer->raw(q++) - '0');
+            if (value > kUnbounded) value = kUnbounded;
+        }
+        return static_cast<int>(value);
+    };
+    switch (token.ch) {
+    case '*': minimum = 0; maximum = kUnbounded; break;
+    case '+': minimum = 1; maximum = kUnbounded; break;
+    case '?': minimum = 0; maximum = 1; break;
+    case '{': {
+        int close = token.pos + 1;
+        while (close < mLexer->length() && mLexer->raw(close) != '}') ++close;
+        if (close >= mLexer->length()) return false;
+        int q = token.pos + 1;
+        if (!isDigit(mLexer->raw(q))) {
+            minimum = 0;
+            maximum = 0;
+        } else {
+            minimum = readNumber(q);
+            maximum = minimum;
+            if (mLexer->raw(q) == ',') {
+                ++q;
+                maximum = isDigit(mLexer->raw(q)) ? readNumber(q) : kUnbounded;
+            }
+        }
+        after = close + 1;
+        break;
+    }
+    default: return false;
+    }
+    if (consume) mLexer->setPosition(after);
+    return true;
+}
+
+const ElxInterface* CBuilderT<wchar_t>::applyQuantifiers(const ElxInterface* atom, int flags) {
+    bool rightToLeft = (flags & RIGHTTOLEFT) != 0;
+    int minimum = 0;
+    int maximum = 0;
+    // At most a few quantifiers stack on one atom; a further one starts a literal.
+    for (int stacked = 0; stacked < kMaxStackedQuantifiers && readQuantifier(minimum, maximum, true); ++stacked) {
+        if (maximum < minimum) maximum = minimum;
+        bool reluctant = false;
+        bool possessive = false;
+        RegexToken suffix = mLexer->peek(false);
+        if (suffix.is('?') && mLexer->raw(suffix.pos) != '\\') {
+            mLexer->next(false);
+            reluctant = true;
+        } else if (suffix.is('+') && mLexer->raw(suffix.pos) != '\\') {
+            mLexer->next(false);
+            possessive = true;
+        }
+        if (maximum == 0) {
+            atom = getStockElement(0);
+        } else if (minimum == maximum) {
+            atom = keep<CRepeatElxT>(atom, minimum, rightToLeft);
+        } else if (reluctant) {
+            atom = keep<CReluctantElxT>(atom, minimum, maximum, rightToLeft);
+        } else if (possessive) {
+            atom = keep<CPossessiveElxT>(keep<CGreedyElxT>(atom, minimum, maximum, rightToLeft));
+        } else {
+            atom = keep<CGreedyElxT>(atom, minimum, maximum, rightToLeft);
+        }
+    }
+    return atom;
+}
+
+const ElxInterface* CBuilderT<wchar_t>::makeString(const std::wstring& text, int flags) {
+    return keep<CStringElxT>(text, (flags & RIGHTTOLEFT) != 0, (flags & IGNORECASE) != 0);
+}
+
+// Numbers the named groups after the numbered ones (equal names share a number) and
+// points back references, recursions and conditions at their groups.
+void CBuilderT<wchar_t>::resolve() {
+    int count = static_cast<int>(mNumbered.size());
+    mGroupNames.clear();
+    for (auto& named : mNamed) {
+        int number = groupNumber(named.first);
+        if (number < 0) {
+            number = ++count;
+            mGroupNames.emplace_back(named.first, number);
+        }
+        named.second->setNumber(number);
+    }
+    mGroupCount = count;
+    for (const Reference& reference : mReferences) {
+        int number = reference.number;
+        if (number < 0 && !reference.name.empty()) {
+            bool digits = true;
+            for (wchar_t c : reference.name) digits = digits && isDigit(c);
+            number = digits ? (reference.name.size() > 6 ? -1 : std::stoi(reference.name)) : groupNumber(reference.name);
+        }
+        bool valid = number >= 1 && number <= count;
+        if (reference.kind == 0) {
+            static_cast<CBackrefElxT*>(reference.element)->setGroup(valid ? number : -1);
+        } else if (reference.kind == 2) {
+            static_cast<CConditionElxT*>(reference.element)->setGroup(valid ? number : -1);
+        } else {
+            const ElxInterface* target = nullptr;
+            if (number == 0 && reference.name.empty()) {
+                target = mRoot;
+            } else if (valid && number <= static_cast<int>(mNumbered.size())) {
+                target = mNumbered[static_cast<size_t>(number - 1)];
+            } else if (valid) {
+                for (const auto& named : mNamed) {
+                    if (named.second->number() == number) {
+                        target = named.second;
+                        break;
+                    }
+                }
+            }
+            static_cast<CDelegateElxT*>(reference.element)->setTarget(target);
+        }
+    }
+}

@@ -1,0 +1,68 @@
+#include "foundation/regex/Regexp.h"
+
+#include <cwchar>
+#include <new>
+
+void CRegexpT<wchar_t>::compile(const wchar_t* pattern, int flags) {
+    mBuilder.clear();
+    if (pattern != nullptr) mBuilder.build(pattern, flags);
+}
+
+MatchResultT CRegexpT<wchar_t>::match(const wchar_t* text, int start, CContext* context) const {
+    if (text == nullptr) return MatchResultT();
+    return match(text, static_cast<int>(std::wcslen(text)), start, context);
+}
+
+MatchResultT CRegexpT<wchar_t>::resultOf(const CContext& context, int start, int end) const {
+    int groups = groupCount();
+    std::vector<int> words(static_cast<size_t>(2 + 2 * (groups + 1)), -1);
+    words[0] = 1;
+    words[1] = groups;
+    words[2] = start;
+    words[3] = end;
+    for (int group = 1; group <= groups; ++group) {
+        int groupStart = context.captures[static_cast<size_t>(2 * group)];
+        int groupEnd = context.captures[static_cast<size_t>(2 * group + 1)];
+        if (groupStart >= 0 && groupEnd >= 0) {
+            words[static_cast<size_t>(2 + 2 * group)] = groupStart;
+            words[static_cast<size_t>(3 + 2 * group)] = groupEnd;
+        }
+    }
+    return MatchResultT(std::move(words));
+}
+
+MatchResultT CRegexpT<wchar_t>::match(const wchar_t* text, int length, int start, CContext* context) const {
+    const ElxInterface* root = mBuilder.root();
+    if (root == nullptr || text == nullptr || length < 0) return MatchResultT();
+    bool rightToLeft = (flags() & RIGHTTOLEFT) != 0;
+    if (start < 0) start = rightToLeft ? length : 0;
+    if (start > length) return MatchResultT();
+    CContext local;
+    CContext& ctx = context != nullptr ? *context : local;
+    ctx.prepare(text, length, groupCount(), start);
+    const FirstChars* first = mBuilder.firstChars();
+    try {
+        if (!rightToLeft) {
+            for (int p = start; p <= length; ++p) {
+                if (first != nullptr) {
+                    while (p < length && !first->contains(text[p])) ++p;
+                    if (p >= length) break;
+                }
+                ctx.resetAttempt(p);
+                ctx.step();
+                if (root->match(ctx)) return resultOf(ctx, p, ctx.position);
+            }
+        } else {
+            for (int p = start; p >= 0; --p) {
+                ctx.resetAttempt(p);
+                ctx.step();
+                if (root->match(ctx)) return resultOf(ctx, ctx.position, p);
+            }
+        }
+    } catch (const RegexStepLimitReached&) {
+        // A pathological pattern: the search ends without a match.
+    } catch (const std::bad_alloc&) {
+        // The backtracking stack could not grow: no match.
+    }
+    return MatchResultT();
+}

@@ -1,0 +1,61 @@
+#pragma once
+// Quantified elements. Each repetition leaves the inner element's frame and the position
+// where it began on the stack; a repetition of a simple fixed-width element leaves
+// nothing, so "x*" over a long text keeps a frame of two ints. A repetition that consumed
+// nothing ends the repeat (and counts as meeting its minimum), so "(a*)*" cannot loop.
+#include "foundation/regex/StructureElements.h"
+
+class CRepeatBaseElxT : public ElxInterface {
+public:
+    static constexpr int kUnbounded = 2147483647;
+    CRepeatBaseElxT(const ElxInterface* inner, int minimum, int maximum, bool rightToLeft);
+    bool collectFirstChars(FirstChars& first) const override;
+
+protected:
+    bool lastWasEmpty(const CContext& context, int count) const {
+        return count > 0 && !context.stack.empty() && context.stack.back() == context.position;
+    }
+    int positionAfter(int start, int count) const {
+        return mRightToLeft ? start - count * mWidth : start + count * mWidth;
+    }
+    const ElxInterface* mInner;
+    int mMin;
+    int mMax;
+    bool mRightToLeft;
+    int mWidth;  // > 0 when the inner element is simple: the fast paths apply
+};
+
+class CGreedyElxT : public CRepeatBaseElxT {
+public:
+    using CRepeatBaseElxT::CRepeatBaseElxT;
+    bool match(CContext& context) const override;
+    bool matchNext(CContext& context) const override;
+
+private:
+    enum Retreat { Fail, Resume, Stop };
+    bool descend(CContext& context, int& count) const;
+    Retreat retreat(CContext& context, int& count) const;
+};
+
+// "{n}": exactly n repetitions.
+class CRepeatElxT : public CGreedyElxT {
+public:
+    CRepeatElxT(const ElxInterface* inner, int count, bool rightToLeft) : CGreedyElxT(inner, count, count, rightToLeft) {}
+};
+
+class CReluctantElxT : public CRepeatBaseElxT {
+public:
+    using CRepeatBaseElxT::CRepeatBaseElxT;
+    bool match(CContext& context) const override;
+    bool matchNext(CContext& context) const override;
+
+private:
+    bool settle(CContext& context, int& count) const;
+    bool retreat(CContext& context, int& count) const;
+};
+
+// A greedy repeat that never gives back what it took.
+class CPossessiveElxT : public CIndependentElxT {
+public:
+    explicit CPossessiveElxT(const CGreedyElxT* greedy) : CIndependentElxT(greedy) {}
+};
