@@ -1,11 +1,11 @@
 #include "toolkit/widgets/UpDownTextField.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cwchar>
 
 #include "toolkit/graphics/Graphics.h"
+#include "toolkit/graphics/GreyOut.h"
 #include "toolkit/window/WindowProcedure.h"
 
 namespace {
@@ -22,32 +22,6 @@ const COLORREF kDisabledBack = 0xF0F0F0;
 const int kValueChangedCode = -18;
 
 bool keyHeld(int key) { return (::GetKeyState(key) & 0x8000) != 0; }
-
-int measureWidth(const std::wstring& text, const LOGFONTW& font) {
-    Graphics g(1, 1);
-    g.setFont(::CreateFontIndirectW(&font));
-    return g.getTextWidth(text);
-}
-
-void drawPlainFrame(Graphics& g, const Rect& area, COLORREF color) {
-    HGDIOBJ previous = ::SelectObject(g.getHDC(), ::GetStockObject(HOLLOW_BRUSH));
-    g.setPen(PS_SOLID, 1, color);
-    g.drawRectangle(area.x, area.y, area.width, area.height);
-    ::SelectObject(g.getHDC(), previous);
-}
-
-// Disabled look: every pixel of the area becomes its own grey.
-void greyOut(Graphics& g, const Rect& area) {
-    unsigned char* pixels = g.getPixels();
-    if (!pixels) return;
-    for (int y = std::max(area.y, 0); y < std::min(area.y + area.height, g.getHeight()); ++y) {
-        for (int x = std::max(area.x, 0); x < std::min(area.x + area.width, g.getWidth()); ++x) {
-            unsigned char* p = pixels + (static_cast<size_t>(y) * g.getWidth() + x) * 4;
-            const unsigned char v = static_cast<unsigned char>((77 * p[2] + 151 * p[1] + 28 * p[0]) >> 8);
-            p[0] = p[1] = p[2] = v;
-        }
-    }
-}
 
 }  // namespace
 
@@ -167,8 +141,8 @@ void UpDownTextField::paint(Graphics& g) {
         g.drawString(label.c_str(), 0, mInner.getY() - 1);
         area.x = innerX - 2;
     }
-    drawPlainFrame(g, area, kFrameColor);
-    if (!isEnabled()) greyOut(g, area);
+    g.drawDoubleFrame(area, 1, kFrameColor, kFrameColor);
+    if (!isEnabled()) desaturateRect(g, area);
 }
 
 void UpDownTextField::drawArrows(Graphics& g) {
@@ -294,7 +268,7 @@ void UpDownTextField::setRange(int minimum, int maximum) {
     }
 }
 
-int UpDownTextField::textWidth(const std::wstring& text) const { return measureWidth(text, mLogFont); }
+int UpDownTextField::textWidth(const std::wstring& text) const { return measureTextWidth(text, mLogFont); }
 
 int UpDownTextField::getPreferredWidth() const {
     // A maximum below 1 has no logarithm: it counts as one digit, as 1 to 9 do.
