@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "toolkit/graphics/Graphics.h"
+#include "toolkit/graphics/GreyOut.h"
 #include "toolkit/widgets/PixelEffects.h"
 
 Slider::Slider() {
@@ -197,12 +198,7 @@ void Slider::paint(Graphics& g) {
     if (mThumb.x > 0) g.fillRectAlpha(mTrack.x + 1, barY, {mThumb.x, 6, mFilledColor, 255});
 
     drawThumb(g);
-    if (!isEnabled()) {
-        forEachPixel(g, Rect(0, 0, width, height), [](unsigned char* pixel) {
-            const unsigned char grey = static_cast<unsigned char>((77 * pixel[2] + 151 * pixel[1] + 28 * pixel[0]) >> 8);
-            pixel[0] = pixel[1] = pixel[2] = grey;
-        });
-    }
+    if (!isEnabled()) desaturateRect(g, Rect(0, 0, width, height));
     drawValue(g);
     if (hasFocus()) {
         RECT all{0, 0, width, height};

@@ -1,0 +1,411 @@
+#include "toolkit/widgets/TabbedPane.h"
+
+#include <algorithm>
+#include <cwchar>
+
+#include "toolkit/graphics/Graphics.h"
+#include "toolkit/window/WindowProcedure.h"
+
+namespace {
+
+COLORREF brighten(COLORREF color, int amount) {
+    auto channel = [amount](int value) { return std::min(value + amount, 255); };
+    return RGB(channel(GetRValue(color)), channel(GetGValue(color)), channel(GetBValue(color)));
+}
+
+// The face name with the vertical-writing "@" in front (or without it), cut to the
+// 32 characters (terminator included) that a LOGFONTW holds.
+void setVerticalFace(LOGFONTW& font, bool vertical) {
+    std::wstring face = font.lfFaceName;
+    if (!face.empty() && face[0] == L'@') face.erase(0, 1);
+    if (vertical) face.insert(0, 1, L'@');
+    const size_t capacity = sizeof font.lfFaceName / sizeof font.lfFaceName[0];
+    face.resize(std::min(face.size(), capacity - 1));
+    std::wmemset(font.lfFaceName, 0, capacity);
+    std::wmemcpy(font.lfFaceName, face.data(), face.size());
+}
+
+}  // namespace
+
+TabbedPane::TabbedPane() {
+    mTextColor = ::GetSysColor(COLOR_BTNTEXT);
+    registerClass(L"TabbedPane");
+}
+
+TabbedPane::~TabbedPane() {
+    for (TabItem& tab : mTabs) {
+        if (tab.icon) ::DeleteObject(tab.icon);
+    }
+}
+
+bool TabbedPane::create(HWND parent, int placement) {
+    destroy();
+    if (!createWithDefaultBounds(parent)) return false;
+    ::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof mLogFont, &mLogFont);
+    ::SendMessageW(m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), 0);
+    setStyle(WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_TABSTOP | TCS_FIXEDWIDTH);
+    setTabPlacement(placement);
+    return true;
+}
+
+void TabbedPane::setTabPlacement(int placement) {
+    mPlacement = placement;
+    const bool vertical = placement == kRight || placement == kLeft;
+    if (placement == kRight) setStyle(getStyle() | TCS_VERTICAL | TCS_RIGHT);
+    if (placement == kLeft) setStyle(getStyle() | TCS_VERTICAL);
+    // A vertical strip turns its titles: the "@" face stands CJK glyphs upright.
+    setVerticalFace(mLogFont, vertical);
+    mLogFont.lfEscapement = vertical ? -900 : 0;
+    mLogFont.lfOrientation = vertical ? -900 : 0;
+}
+
+void TabbedPane::showTab(int index) {
+    for (int i = 0; i < getTabCount(); ++i) {
+        HWND window = mTabs[i].component ? mTabs[i].component->m_hWnd : nullptr;
+        if (window) ::ShowWindow(window, i == index ? SW_SHOW : SW_HIDE);
+    }
+}
+
+void TabbedPane::hideAllTabs() { showTab(-1); }
+
+void TabbedPane::addTab(const std::wstring& title, Component* component) {
+    insertTab(title, component, getTabCount());
+}
+
+void TabbedPane::insertTab(const std::wstring& title, Component* component, int index) {
+    insertTabAt(title, component, index);
+}
+
+void TabbedPane::insertTabAt(const std::wstring& title, Component* component, int index) {
+    const int existing = indexOfComponent(component);
+    if (existing >= 0) {
+        moveTab(existing, index);
+        return;
+    }
+    if (index < 0 || index > getTabCount()) return;
+    mTabs.insert(mTabs.begin() + index, TabItem(title, component));
+    // The selection stays on its tab.
+    if (mSelected >= index) ++mSelected;
+    repaint(nullptr, false);
+}
+
+bool TabbedPane::removeTab(int index) {
+    if (!isTab(index)) return false;
+    if (mTabListener && !mTabListener->canRemoveTab(*this, index)) return false;
+    if (mTabs[index].icon) ::DeleteObject(mTabs[index].icon);
+    mTabs.erase(mTabs.begin() + index);
+    // Keep the selection on its tab; a removed selected tab leaves nothing selected.
+    if (mSelected == index) {
+        mSelected = -1;
+    } else if (mSelected > index) {
+        --mSelected;
+    }
+    repaint(nullptr, false);
+    return true;
+}
+
+void TabbedPane::closeTab(int index) {
+    if (!isTab(index)) return;
+    Component* component = mTabs[index].component;
+    const bool wasSelected = index == mSelected;
+    if (!removeTab(index)) return;
+    if (component && component->m_hWnd) ::ShowWindow(component->m_hWnd, SW_HIDE);
+    if (wasSelected && getTabCount() > 0) select(std::min(index, getTabCount() - 1), true);
+}
+
+void TabbedPane::moveTab(int from, int to) {
+    if (from == to || !isTab(from) || !isTab(to)) return;
+    if (mTabListener && !mTabListener->canMoveTab(*this, from, to)) return;
+    std::swap(mTabs[from], mTabs[to]);
+    if (mSelected == from) {
+        select(to, false);
+    } else if (mSelected == to) {
+        select(from, false);
+    }
+    repaint(nullptr, false);
+}
+
+void TabbedPane::select(int index, bool notify) {
+    if (index >= getTabCount()) index = 0;
+    if (index < -1 || index >= getTabCount()) return;  // no tabs, or a negative index other than -1
+    if (index == mSelected) return;
+    mSelected = index;
+    showTab(index);
+    if (notify) {
+        repaint(nullptr, false);
+        fireSelectionChange();
+    }
+}
+
+void TabbedPane::fireSelectionChange() {
+    ChangeEvent change(this, kSelectionChange, 0);
+    mListenerList.fire("ChangeListener", &change);
+    fireEvent(kSelectionChange, 0);
+}
+
+std::wstring TabbedPane::getTabTitle(int index) const { return isTab(index) ? mTabs[index].title : std::wstring(); }
+
+void TabbedPane::setTabTitle(int index, const std::wstring& title) {
+    if (!isTab(index)) return;
+    mTabs[index].title = title;
+    repaint(nullptr, false);
+}
+
+Component* TabbedPane::getComponent(int index) const { return isTab(index) ? mTabs[index].component : nullptr; }
+
+void TabbedPane::getTabRect(int index, RECT& rect) const {
+    int offset = 0;
+    for (int i = 0; i < std::min(index, getTabCount()); ++i) offset += mTabs[i].length;
+    const int length = isTab(index) ? mTabs[index].length : mDefaultLength;
+    const int t = mThickness;
+    if (mPlacement == kRight) {
+        const int x = getClientRect().right - t;
+        rect = RECT{x, offset, x + t, offset + length};
+    } else if (mPlacement == kLeft) {
+        rect = RECT{0, offset, t, offset + length};
+    } else {
+        rect = RECT{offset, 0, offset + length, t};
+    }
+}
+
+int TabbedPane::hitTest(int x, int y) const {
+    for (int i = 0; i < getTabCount(); ++i) {
+        RECT r{};
+        getTabRect(i, r);
+        POINT p{x, y};
+        if (::PtInRect(&r, p)) return i;
+    }
+    return -1;
+}
+
+int TabbedPane::getTabAtCursor() const {
+    POINT p = getCursorPos();
+    return hitTest(p.x, p.y);
+}
+
+int TabbedPane::indexOfComponent(const Component* component) const {
+    if (!component) return -1;
+    for (int i = 0; i < getTabCount(); ++i) {
+        if (mTabs[i].component == component) return i;
+    }
+    return -1;
+}
+
+void TabbedPane::destroy() {
+    bool refused = false;
+    for (int i = getTabCount() - 1; i >= 0; --i) {
+        if (!removeTab(i)) {
+            refused = true;
+            break;
+        }
+    }
+    if (!refused) mSelected = -1;
+    Component::destroy();
+    mSelected = -1;
+    mPressed = -1;
+}
+
+bool TabbedPane::handleTabMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    const int index = static_cast<int>(wParam);
+    result = 0;
+    switch (msg) {
+        case TCM_GETITEMCOUNT:
+            result = getTabCount();
+            return true;
+        case TCM_GETITEMRECT:
+            if (lParam) getTabRect(index, *reinterpret_cast<RECT*>(lParam));
+            result = 1;
+            return true;
+        case TCM_DELETEITEM:
+            removeTab(index);
+            return true;
+        case TCM_GETCURSEL:
+            result = mSelected;
+            return true;
+        case TCM_SETCURSEL:
+            select(index, false);
+            return true;
+        case TCM_HITTEST: {
+            auto* info = reinterpret_cast<TCHITTESTINFO*>(lParam);
+            result = info ? hitTest(info->pt.x, info->pt.y) : -1;
+            return true;
+        }
+        case TCM_GETROWCOUNT:
+            result = 1;
+            return true;
+        case TCM_GETITEMW:
+            return true;
+        case TCM_SETITEMW: {
+            auto* item = reinterpret_cast<TCITEMW*>(lParam);
+            if (item && (item->mask & TCIF_TEXT) && isTab(index)) {
+                setTabTitle(index, item->pszText ? item->pszText : L"");
+            }
+            return true;
+        }
+        case TCM_INSERTITEMW: {
+            auto* item = reinterpret_cast<TCITEMW*>(lParam);
+            if (!item) return true;
+            const std::wstring title = (item->mask & TCIF_TEXT) && item->pszText ? item->pszText : L"";
+            Component* component = (item->mask & TCIF_PARAM) ? reinterpret_cast<Component*>(item->lParam) : nullptr;
+            insertTab(title, component, index);
+            return true;
+        }
+        default:
+            return false;
+    }
+}
+
+LRESULT TabbedPane::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (handleTabMessage(msg, wParam, lParam, result)) return result;
+    switch (msg) {
+        case WM_COMMAND:
+        case WM_NOTIFY:
+            ::SendMessageW(::GetParent(hwnd), msg, wParam, lParam);
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_DRAWITEM:
+            return onDrawItem(wParam, lParam) ? 1 : 0;
+        case WM_KEYDOWN:
+            onKeyDown(static_cast<int>(wParam));
+            return 0;
+        case WM_TIMER:
+            onTimer(wParam, lParam);
+            return 0;
+        default:
+            return Component::windowProc(hwnd, msg, wParam, lParam);
+    }
+}
+
+bool TabbedPane::onDrawItem(WPARAM, LPARAM) { return false; }
+
+bool TabbedPane::onTimer(WPARAM, LPARAM) { return true; }
+
+void TabbedPane::onKeyDown(int key) {
+    if (key == VK_TAB) {
+        moveFocus(*this, (::GetKeyState(VK_SHIFT) & 0x8000) == 0, m_hWnd);
+        return;
+    }
+    if ((key != VK_LEFT && key != VK_RIGHT) || getTabCount() < 2) return;
+    const int next = std::clamp(mSelected + (key == VK_LEFT ? -1 : 1), 0, getTabCount() - 1);
+    select(next, true);
+}
+
+bool TabbedPane::onLButtonDown(int x, int y) {
+    mPressed = hitTest(x, y);
+    if (mPressed >= 0) select(mPressed, true);
+    if (!mKeepPressed) mPressed = -1;
+    return true;
+}
+
+bool TabbedPane::onLButtonUp() {
+    // Only a release over the pressed tab selects; with no tab pressed nothing happens.
+    if (mPressed >= 0 && getTabAtCursor() == mPressed) select(mPressed, true);
+    mPressed = -1;
+    return true;
+}
+
+bool TabbedPane::onRButtonDown(int, int) { return false; }
+
+bool TabbedPane::onMouseMove(int, int) {
+    if (!mHovered) Component::onMouseEnter();
+    repaint(nullptr, false);
+    return true;
+}
+
+void TabbedPane::paint(Graphics& g) {
+    const int width = getWidth();
+    const int height = getHeight();
+    const int t = mThickness;
+    g.setBrushColor(mBackColor);
+    g.fillRect(0, 0, width, height);
+    g.setPen(PS_SOLID, 1, mBorderColor);
+    if (mPlacement == kLeft) {
+        g.drawLine(t - 1, 0, t - 1, height);
+    } else if (mPlacement == kRight) {
+        g.drawLine(width - t, 0, width - t, height);
+    } else {
+        g.drawLine(0, t - 1, width, t - 1);
+    }
+    for (int i = 0; i < getTabCount(); ++i) paintTab(g, i);
+}
+
+void TabbedPane::paintTab(Graphics& g, int index) {
+    if (!isTab(index)) return;
+    RECT tab{};
+    getTabRect(index, tab);
+    const int x = tab.left;
+    const int y = tab.top;
+    const int w = tab.right - tab.left;
+    const int h = tab.bottom - tab.top;
+    const bool selected = index == mSelected;
+    const bool hovered = mHovered && getTabAtCursor() == index;
+
+    g.setFont(::CreateFontIndirectW(&mLogFont));
+    g.setTextColor(mTextColor);
+    g.setBrushColor(mBackColor);
+    g.setBkMode(TRANSPARENT);
+
+    if (mFace.isLoaded()) {
+        const int row = selected ? 78 : hovered ? 26 : 0;
+        g.drawImage(mFace, Rect(x, y, w, h), Rect(0, row, 64, 26));
+    } else {
+        g.setPen(PS_SOLID, 1, mOutlineColor);
+        if (selected) {
+            mSelectedFill = brighten(mBackColor, 30);
+            g.setBrushColor(mSelectedFill);
+            // The side toward the content runs past the tab, so it shows no corners.
+            switch (mPlacement) {
+                case kTop:
+                    g.drawRoundRect(x, y, w, h + 8, 8, 8);
+                    break;
+                case kRight:
+                    g.drawRoundRect(x - 4, y, w + 4, h, 8, 8);
+                    break;
+                case kBottom:
+                    g.drawRoundRect(x, y - 8, w, h, 8, 8);
+                    break;
+                default:
+                    g.drawRoundRect(x, y, w + 4, h, 8, 8);
+                    break;
+            }
+        } else {
+            g.drawRoundRect(x, y, w, h, 8, 8);
+        }
+        if (hovered || selected) g.fillRectAlpha(x + 1, y + 1, {w - 2, 2, 0x20A0FF, 200});
+        if (selected && hasFocus()) {
+            HGDIOBJ previous = ::SelectObject(g.getHDC(), ::GetStockObject(HOLLOW_BRUSH));
+            g.setPen(PS_SOLID, 1, 0xFFC896);
+            g.drawRoundRect(x + 2, y + 3, w - 4, h - 3, 8, 8);
+            ::SelectObject(g.getHDC(), previous);
+        }
+    }
+    paintCloseBox(g, index, 0);
+    drawTitle(g, index, tab);
+}
+
+void TabbedPane::drawTitle(Graphics& g, int index, const RECT& tab) {
+    const std::wstring& title = mTabs[index].title;
+    if (title.empty()) return;
+    HDC dc = g.getHDC();
+    if (mPlacement == kRight || mPlacement == kLeft) {
+        // The turned face runs the title down the tab, centred along it.
+        const int h = tab.bottom - tab.top;
+        int left = tab.left + 6;
+        const int top = std::max(static_cast<int>(tab.top) + (h - g.getTextWidth(title)) / 2, static_cast<int>(tab.top) + 8);
+        left += title[0] < 0x80 ? -1 : 1;
+        const UINT previous = ::SetTextAlign(dc, TA_BOTTOM);
+        ::TextOutW(dc, left, top, title.c_str(), static_cast<int>(title.size()));
+        ::SetTextAlign(dc, previous);
+        return;
+    }
+    RECT text = tab;
+    text.top += (mThickness - 12) / 2;
+    if (index == mSelected) text.top += 1;
+    const UINT previous = ::SetTextAlign(dc, TA_LEFT | TA_TOP);
+    ::DrawTextW(dc, title.c_str(), static_cast<int>(title.size()), &text, DT_CENTER);
+    ::SetTextAlign(dc, previous);
+}
+
+void TabbedPane::paintCloseBox(Graphics&, int, int) {}
