@@ -1,0 +1,88 @@
+// An XML element. Text and CDATA sections are elements too: a text node has no name, a
+// CDATA node has no name and the CDATA flag. Lookups that find nothing answer a neutral
+// value; nothing here throws.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "foundation/xml/Node.h"
+
+class Element : public Node {
+public:
+    using AttributeMap = std::map<std::wstring, std::wstring>;
+
+    explicit Element(const std::wstring& name);
+    Element();  // a text node (or, after setSDATA, a CDATA node)
+    Element(const Element& other);
+    ~Element() override;
+
+    // Copies name, text, attributes, flags and deep copies of the children; this element
+    // keeps its own place in its tree.
+    virtual void assign(const Element& other);
+    // "<name a=\"v\" ...>" (or " />", or a CDATA section); a text node's text as it is.
+    virtual std::wstring getStartTag() const;
+    // The element and its subtree, indented with tabs, lines ended by "\r\n".
+    virtual std::wstring toXML() const;
+    Element& operator=(const Element& other);
+
+    const std::wstring& getName() const { return mName; }
+    void setTagName(const std::wstring& name) { mName = name; }
+    bool isTextNode() const { return mName.empty() && !mCData; }
+    bool isCData() const { return mCData; }
+    bool isEmptyElement() const { return mEmptyElement; }
+    void setEmptyElement(bool empty) { mEmptyElement = empty; }
+    void setCaseSensitiveAttributeNames(bool sensitive) { mCaseSensitive = sensitive; }
+
+    std::vector<Element*> getChildren() const;
+    // The first element named `tag` in depth-first pre-order, this one first.
+    Element* getElementByTagName(const std::wstring& tag) const;
+    // Appends every descendant (not this element) named `tag`, in document order.
+    void getElementsByTagName(const std::wstring& tag, std::vector<Element*>& found) const;
+
+    // Replaces all attributes; they are then written in name order.
+    void setAttributes(const AttributeMap& attributes);
+    const AttributeMap& getAttributes() const { return mAttributes; }
+    const std::vector<std::wstring>& getAttributeOrder() const { return mAttributeOrder; }
+    AttributeMap::const_iterator findAttribute(const std::wstring& name) const;
+    bool hasAttribute(const std::wstring& name) const { return findAttribute(name) != mAttributes.end(); }
+    std::wstring getAttribute(const std::wstring& name, const std::wstring& defaultValue = L"") const;
+    int getIntAttribute(const std::wstring& name, int defaultValue) const;
+    // A new name is written after the existing ones.
+    void setAttribute(const std::wstring& name, const std::wstring& value);
+    void setIntAttribute(const std::wstring& name, int value);
+
+    // A CDATA node takes it as its section; a text node stores it; an element gives it to
+    // its first text child, or appends a new text node.
+    void setText(const std::wstring& text);
+    // Makes an unnamed element a CDATA section holding the text ("]]>" escaped).
+    void setSDATA(const std::wstring& text);
+    // The element's own text, as stored.
+    const std::wstring& getOwnText() const { return mText; }
+    // The own text followed by the text of every descendant.
+    std::wstring getAllText() const;
+    Element* getFirstCDataChild() const;
+    // A CDATA node's text, or that of the first CDATA child; empty when none.
+    std::wstring getText() const;
+    // Deletes the children and empties attributes and text; the name stays.
+    void clear();
+
+    // & < > " ' as references, for attribute values.
+    static std::wstring escapeXml(const std::wstring& text);
+    // & < > as references, for text content.
+    static std::wstring escapeText(const std::wstring& text);
+
+private:
+    void appendAllText(std::wstring& out) const;
+    // Writes this non-text element and its subtree at its depth.
+    void appendXml(std::wstring& out, int depth) const;
+
+    std::wstring mText;
+    std::wstring mName;
+    AttributeMap mAttributes;
+    std::vector<std::wstring> mAttributeOrder;
+    bool mCaseSensitive = true;
+    bool mCData = false;
+    bool mEmptyElement = false;
+};
