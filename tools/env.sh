@@ -26,3 +26,42 @@ stop_xvfb() {
     XVFB_PID=
   fi
 }
+
+# Starts a private PulseAudio server whose default sink is paced by the system clock
+# and written to a pipe, so that Wine has an output device that plays in real time;
+# everything played is captured in $PULSE_DIR/capture.raw (s16le, 44.1 kHz, stereo).
+# Sets PULSE_SERVER, PULSE_PID and PULSE_READER_PID.
+start_pulse() {
+  PULSE_DIR="$(mktemp -d)"
+  mkdir -p "$PULSE_DIR/home" "$PULSE_DIR/runtime"
+  cat >"$PULSE_DIR/server.pa" <<PA
+load-module module-native-protocol-unix auth-anonymous=1 socket=$PULSE_DIR/native
+load-module module-null-sink sink_name=silent
+load-module module-pipe-sink file=$PULSE_DIR/pipe format=s16le rate=44100 channels=2 use_system_clock_for_timing=yes sink_name=capture
+set-default-sink capture
+PA
+  HOME="$PULSE_DIR/home" XDG_RUNTIME_DIR="$PULSE_DIR/runtime" pulseaudio -n --daemonize=no \
+    --exit-idle-time=-1 --disallow-exit --use-pid-file=no -F "$PULSE_DIR/server.pa" >"$PULSE_DIR/log" 2>&1 &
+  PULSE_PID=$!
+  local i
+  for i in $(seq 50); do [ -p "$PULSE_DIR/pipe" ] && [ -S "$PULSE_DIR/native" ] && break; sleep 0.1; done
+  cat "$PULSE_DIR/pipe" >"$PULSE_DIR/capture.raw" &
+  PULSE_READER_PID=$!
+  export PULSE_SERVER="unix:$PULSE_DIR/native"
+  export AUDIO_CAPTURE_FILE="$PULSE_DIR/capture.raw"
+}
+
+stop_pulse() {
+  if [ -n "${PULSE_PID:-}" ]; then
+    kill "$PULSE_PID" 2>/dev/null || true
+    wait "$PULSE_PID" 2>/dev/null || true
+    PULSE_PID=
+  fi
+  if [ -n "${PULSE_READER_PID:-}" ]; then
+    kill "$PULSE_READER_PID" 2>/dev/null || true
+    wait "$PULSE_READER_PID" 2>/dev/null || true
+    PULSE_READER_PID=
+  fi
+  [ -n "${PULSE_DIR:-}" ] && rm -rf "$PULSE_DIR"
+  PULSE_DIR=
+}

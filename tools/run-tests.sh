@@ -7,9 +7,12 @@ source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
 "$ROOT/tools/build.sh"
 
 start_xvfb
+# An output device for the audio tests (started before the wineserver, which inherits it).
+start_pulse
 cleanup() {
   wineserver -k 2>/dev/null || true
   stop_xvfb
+  stop_pulse
 }
 trap cleanup EXIT
 # One wineserver for the whole run: each test program then starts in milliseconds.

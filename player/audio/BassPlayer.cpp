@@ -1,0 +1,226 @@
+#include "player/audio/BassPlayer.h"
+
+#include <vector>
+
+#include "foundation/system/MessageBoxes.h"
+#include "player/audio/BassErrors.h"
+#include "player/audio/BassFunctions.h"
+#include "player/audio/BassSystem.h"
+#include "player/audio/SamePath.h"
+
+namespace {
+
+constexpr DWORD kOpenFlags = BASS_UNICODE | BASS_STREAM_DECODE | BASS_STREAM_PRESCAN;
+constexpr DWORD kMusicFlags = kOpenFlags | BASS_MUSIC_RAMP | BASS_MUSIC_PRESCAN;
+constexpr DWORD kEncodeStep = 20000;
+
+std::string toAnsi(const std::wstring& text) {
+    if (text.empty()) return std::string();
+    int length = ::WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr,
+                                       nullptr);
+    std::string narrow(static_cast<size_t>(length), '\0');
+    ::WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &narrow[0], length, nullptr, nullptr);
+    return narrow;
+}
+
+bool fileExists(const std::wstring& path) { return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+}  // namespace
+
+BassPlayer::~BassPlayer() {
+    if (bass::BASS_Free) bass::BASS_Free();
+}
+
+bool BassPlayer::initialize() { return BassSystem::getInstance().load(); }
+
+bool BassPlayer::open(const std::wstring& path) {
+    if (!bass::BASS_StreamCreateFile) return false;
+    mPath = path;
+    close();
+    DWORD source = bass::BASS_StreamCreateFile(FALSE, path.c_str(), 0, 0, kOpenFlags);
+    if (!source && bass::BASS_MusicLoad) source = bass::BASS_MusicLoad(FALSE, path.c_str(), 0, 0, kMusicFlags, 0);
+    if (!source) return false;
+    mChannel = bass::BASS_FX_TempoCreate(source, BASS_FX_FREESOURCE);
+    if (!mChannel) {
+        showBassError("Couldn't create a resampled stream!");
+        close();
+        return false;
+    }
+    QWORD bytes = bass::BASS_ChannelGetLength ? bass::BASS_ChannelGetLength(mChannel, BASS_POS_BYTE) : 0;
+    mLength = bytesToMilliseconds(static_cast<unsigned>(bytes));
+    return true;
+}
+
+bool BassPlayer::play() {
+    if (!mChannel || !bass::BASS_ChannelPlay) return false;
+    if (bass::BASS_ChannelPlay(mChannel, FALSE)) return true;
+    showBassError(getBassErrorText(bass::BASS_ErrorGetCode ? bass::BASS_ErrorGetCode() : BASS_ERROR_UNKNOWN));
+    return false;
+}
+
+bool BassPlayer::openAndPlay(const std::wstring& path) {
+    if (!open(path) || !bass::BASS_ChannelPlay) return false;
+    if (bass::BASS_ChannelPlay(mChannel, TRUE)) return true;
+    showBassError("BASS_ChannelPlay");
+    return false;
+}
+
+void BassPlayer::stop() {
+    if (bass::BASS_ChannelStop) bass::BASS_ChannelStop(mChannel);
+}
+
+void BassPlayer::pause() {
+    if (mChannel && bass::BASS_ChannelPause) bass::BASS_ChannelPause(mChannel);
+}
+
+void BassPlayer::resume() {
+    if (mChannel && bass::BASS_ChannelPlay) bass::BASS_ChannelPlay(mChannel, FALSE);
+}
+
+bool BassPlayer::isPlaying() {
+    return bass::BASS_ChannelIsActive && bass::BASS_ChannelIsActive(mChannel) == BASS_ACTIVE_PLAYING;
+}
+
+bool BassPlayer::isPaused() {
+    return bass::BASS_ChannelIsActive && bass::BASS_ChannelIsActive(mChannel) == BASS_ACTIVE_PAUSED;
+}
+
+unsigned BassPlayer::getPosition() {
+    if (isPlaying() && bass::BASS_ChannelGetPosition) {
+        QWORD bytes = bass::BASS_ChannelGetPosition(mChannel, BASS_POS_BYTE);
+        mPosition = bytesToMilliseconds(static_cast<unsigned>(bytes));
+    }
+    return mPosition;
+}
+
+bool BassPlayer::setPosition(unsigned milliseconds) {
+    mPosition = milliseconds;
+    return bass::BASS_ChannelSetPosition &&
+           bass::BASS_ChannelSetPosition(mChannel, millisecondsToBytes(milliseconds), BASS_POS_BYTE);
+}
+
+bool BassPlayer::setPositionBytes(unsigned bytes) {
+    mPosition = bytesToMilliseconds(bytes);
+    return bass::BASS_ChannelSetPosition && bass::BASS_ChannelSetPosition(mChannel, bytes, BASS_POS_BYTE);
+}
+
+void BassPlayer::setTempo(int percent) {
+    mTempo = percent;
+    if (mChannel && bass::BASS_ChannelSetAttribute) {
+        bass::BASS_ChannelSetAttribute(mChannel, BASS_ATTRIB_TEMPO, static_cast<float>(getTempo()) - 100.0f);
+    }
+}
+
+void BassPlayer::setVolume(int volume) {
+    mChannelVolume = volume;
+    if (mChannel && bass::BASS_ChannelSetAttribute) {
+        bass::BASS_ChannelSetAttribute(mChannel, BASS_ATTRIB_VOL, volume * 0.01f);
+    }
+}
+
+void BassPlayer::setPitch(int pitch) {
+    mPitch = pitch;
+    if (mChannel && bass::BASS_ChannelSetAttribute) {
+        bass::BASS_ChannelSetAttribute(mChannel, BASS_ATTRIB_TEMPO_PITCH, pitch * 15.0f * 0.01f - 15.0f);
+    }
+}
+
+void BassPlayer::setFrequency(int hertz) {
+    mFrequency = hertz;
+    if (mChannel && bass::BASS_ChannelSetAttribute) {
+        bass::BASS_ChannelSetAttribute(mChannel, BASS_ATTRIB_FREQ, static_cast<float>(hertz));
+    }
+}
+
+bool BassPlayer::setOutputDevice(int index) { return BassSystem::getInstance().setOutputDevice(index, 44100); }
+
+void BassPlayer::close() {
+    if (!mChannel) return;
+    // The handle is of one kind; the call for the other kind refuses it.
+    if (bass::BASS_MusicFree) bass::BASS_MusicFree(mChannel);
+    if (bass::BASS_StreamFree) bass::BASS_StreamFree(mChannel);
+    mChannel = 0;
+}
+
+unsigned BassPlayer::bytesToMilliseconds(unsigned bytes) const {
+    if (!mChannel || !bass::BASS_ChannelSeconds2Bytes) return 0;
+    unsigned bps = static_cast<unsigned>(bass::BASS_ChannelSeconds2Bytes(mChannel, 1.0));
+    if (bps == 0) return 0;
+    // Whole seconds and the rest apart, so that no intermediate value overflows.
+    return (bytes / bps) * 1000 + static_cast<unsigned>((static_cast<QWORD>(bytes % bps) * 1000) / bps);
+}
+
+QWORD BassPlayer::millisecondsToBytes(unsigned milliseconds) const {
+    if (!mChannel || !bass::BASS_ChannelSeconds2Bytes) return 0;
+    unsigned bps = static_cast<unsigned>(bass::BASS_ChannelSeconds2Bytes(mChannel, 1.0));
+    // Whole seconds through BASS (aligned to whole frames), the rest at bytes per millisecond.
+    return bass::BASS_ChannelSeconds2Bytes(mChannel, milliseconds / 1000) + (milliseconds % 1000) * (bps / 1000);
+}
+
+bool BassPlayer::saveAsMp3(const std::wstring& outputPath) {
+    if (!fileExists(L"Plugins/lame.exe")) {
+        showMessageBox(nullptr, L"Plugins フォルダーに lame.exe ファイルを入れてください。",
+                       L"lame.exe was not found in the plugins folder", MB_OK);
+        return false;
+    }
+    std::wstring commandLine = L"Plugins/lame --alt-preset cbr 128 - \"" + outputPath + L"\"";
+    return encode(outputPath, commandLine, BASS_ENCODE_AUTOFREE);
+}
+
+bool BassPlayer::encode(const std::wstring& outputPath, const std::wstring& commandLine, DWORD flags) {
+    if (!bass::BASS_Encode_Start) return false;
+    if (!fileExists(mPath)) return false;
+    // Any spelling of the opened file's path counts as the same file.
+    if (isSamePath(outputPath, mPath)) {
+        showMessageBox(nullptr, L"現在このファイルは使用中です。\r\n" + outputPath, outputPath, MB_OK);
+        return false;
+    }
+    close();
+    DWORD source = bass::BASS_StreamCreateFile(FALSE, mPath.c_str(), 0, 0, kOpenFlags);
+    if (!source) {
+        showBassError("BASS_StreamCreateFile");
+        return false;
+    }
+    mChannel = bass::BASS_FX_TempoCreate(source, BASS_FX_FREESOURCE | BASS_STREAM_DECODE);
+    if (!mChannel) {
+        showBassError("BASS_FX_TempoCreate");
+        bass::BASS_StreamFree(source);
+        return false;
+    }
+    setTempo(getTempo());
+    setPitch(mPitch);
+    setVolume(mChannelVolume);
+    mEncodingOutput = outputPath;
+    if (bass::BASS_Encode_Start(mChannel, toAnsi(commandLine).c_str(), flags, nullptr, nullptr)) return true;
+    showBassError("BASS_Encode_Start");
+    close();
+    discardFailedOutput();
+    return false;
+}
+
+bool BassPlayer::encodeStep() {
+    if (!mChannel || !bass::BASS_ChannelIsActive || !bass::BASS_ChannelGetData) return false;
+    if (bass::BASS_ChannelIsActive(mChannel) == BASS_ACTIVE_STOPPED) return false;
+    char buffer[kEncodeStep];
+    // The data itself is not needed: reading it drives the decoder and the encoder.
+    bass::BASS_ChannelGetData(mChannel, buffer, kEncodeStep);
+    return true;
+}
+
+bool BassPlayer::stopEncoding() {
+    if (!mChannel || !bass::BASS_Encode_Stop) return false;
+    if (bass::BASS_Encode_Stop(mChannel)) {
+        mEncodingOutput.clear();
+        return true;
+    }
+    showBassError("BASS_Encode_Stop");
+    discardFailedOutput();
+    return false;
+}
+
+void BassPlayer::discardFailedOutput() {
+    // What an encoder that failed left (or a file that was there before) is not the
+    // requested MP3: nothing stays under the output name.
+    if (!mEncodingOutput.empty()) ::DeleteFileW(mEncodingOutput.c_str());
+    mEncodingOutput.clear();
+}

@@ -1,0 +1,9 @@
+# SoundTouch: tempo and pitch changes for the tempo stream of the BASS stand-in.
+apt-get source --download-only soundtouch/bookworm
+dpkg-source --no-check -x soundtouch_*.dsc soundtouch
+cmake -S soundtouch -B soundtouch-build -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN_FILE" \
+  -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$DEPS_PREFIX" \
+  -DBUILD_SHARED_LIBS=OFF -DSOUNDSTRETCH=OFF -DSOUNDTOUCH_DLL=OFF -DOPENMP=OFF \
+  -DCMAKE_CXX_FLAGS="-msse2" -DCMAKE_C_FLAGS="-msse2"
+cmake --build soundtouch-build -j"$JOBS"
+cmake --install soundtouch-build

@@ -1,0 +1,10 @@
+# lame.exe: the self-contained Windows MP3 encoder that the player runs from Plugins/.
+apt-get source --download-only lame/bookworm
+dpkg-source --no-check -x lame_*.dsc lame
+cd lame
+./configure --host="$HOST" --prefix="$DEPS_PREFIX" --disable-shared --enable-static \
+  --enable-frontend --disable-gtktest --disable-decoder LDFLAGS=-static \
+  CC="$HOST-gcc-posix" AR="$HOST-ar" RANLIB="$HOST-ranlib" \
+  PKG_CONFIG_LIBDIR="$DEPS_PREFIX/lib/pkgconfig" PKG_CONFIG_PATH=
+make -j"$JOBS"
+cp frontend/lame.exe "$DEPS_PREFIX/bin/lame.exe"

@@ -1,0 +1,19 @@
+# A minimal ffmpeg: libavformat/libavcodec with the ASF demuxer and the WMA decoders for
+# the WMA plug-in of the BASS stand-in, and an ffmpeg.exe that can write WMA test media
+# (WAV in, ASF/wmav2 out).
+apt-get source --download-only ffmpeg/bookworm
+dpkg-source --no-check -x ffmpeg_*.dsc ffmpeg
+mkdir ffmpeg-build
+cd ffmpeg-build
+../ffmpeg/configure --prefix="$DEPS_PREFIX" --target-os=mingw32 --arch=x86 \
+  --enable-cross-compile --cross-prefix="$HOST-" --cc="$HOST-gcc-posix" --pkg-config=false \
+  --enable-static --disable-shared --disable-everything --disable-network --disable-autodetect \
+  --disable-doc --disable-debug --disable-x86asm --disable-programs --enable-ffmpeg \
+  --enable-avcodec --enable-avformat --enable-avfilter --enable-swresample \
+  --enable-demuxer=asf,wav --enable-muxer=asf --enable-decoder=wmav1,wmav2,pcm_s16le \
+  --enable-encoder=wmav2,wmav1 --enable-protocol=file,pipe \
+  --enable-filter=aresample,aformat,anull,atrim,abuffer,abuffersink \
+  --extra-libs=-lbcrypt --extra-ldflags=-static
+make -j"$JOBS"
+make install
+cp ffmpeg.exe "$DEPS_PREFIX/bin/ffmpeg.exe"
