@@ -1,7 +1,19 @@
+#include "foundation/encoding/TextFile.h"
 #include "texteditor/document/TextDocument.h"
 
-// Reading and writing go through the shared text-file reader and writer, which are not
-// part of this build yet: until then a document neither loads nor saves.
-bool TextDocument::load(const std::wstring&) { return false; }
+bool TextDocument::load(const std::wstring& path) {
+    std::wstring read;
+    const EncodingId id = readTextFile(path, read, kEncodingUndefined);
+    if (id == -1) return false;
+    text.swap(read);
+    encoding = id;
+    fileName = path;
+    rebuildLineTable();
+    return true;
+}
 
-bool TextDocument::save(const std::wstring&) { return false; }
+bool TextDocument::save(const std::wstring& path) {
+    if (!writeTextFile(path, text, encoding)) return false;
+    fileName = path;
+    return true;
+}

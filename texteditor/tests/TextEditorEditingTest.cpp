@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include "texteditor/tests/EditorTestSupport.h"
+
+TEST(TextEditorEditing, CreationReportsTheClearedModifiedFlagOnce) {
+    EditorFixture f;
+    ASSERT_NE(f.editor.m_hWnd, nullptr);
+    EXPECT_EQ(f.frame.count(EN_CHANGE), 1);
+    EXPECT_FALSE(f.editor.isModified());
+    EXPECT_EQ(f.send(WM_GETDLGCODE), DLGC_WANTALLKEYS);
+}
+
+TEST(TextEditorEditing, ReplaceRangeClampsItsRange) {
+    EditorFixture f;
+    f.editor.setText(L"0123456789");
+    f.editor.replaceRange(L"new", TextRange(-5, 1000), true);
+    EXPECT_EQ(f.text(), L"new");
+    f.editor.replaceRange(L"X", TextRange(2, 1), true);  // end before start: to the end
+    EXPECT_EQ(f.text(), L"neX");
+    EXPECT_EQ(f.editor.getCaretPosition(), 3u);
+}
+
+TEST(TextEditorEditing, EveryReplacementSendsUpdateButChangeOnlyFollowsTheFlag) {
+    EditorFixture f;
+    f.frame.forget();
+    f.editor.replaceSelection(L"a");
+    f.editor.replaceSelection(L"b");
+    EXPECT_EQ(f.frame.count(EN_UPDATE), 2);
+    EXPECT_EQ(f.frame.count(EN_CHANGE), 1);  // not modified -> modified
+    ASSERT_FALSE(f.frame.senders.empty());
+    EXPECT_EQ(f.frame.senders[0], f.editor.m_hWnd);
+    f.frame.forget();
+    f.send(EM_SETMODIFY, 0);
+    EXPECT_EQ(f.frame.count(EN_CHANGE), 1);
+    EXPECT_EQ(f.send(EM_GETMODIFY), 0);
+}
+
+TEST(TextEditorEditing, UndoAndRedoRestoreTextAndSelectionExactly) {
+    EditorFixture f;
+    f.editor.setText(L"hello world");
+    f.send(EM_SETSEL, 6, 11);
+    f.send(EM_REPLACESEL, 1, reinterpret_cast<LPARAM>(L"there"));
+    f.send(EM_SETSEL, 0, 0);
+    f.send(EM_REPLACESEL, 1, reinterpret_cast<LPARAM>(L">"));
+    EXPECT_EQ(f.text(), L">hello there");
+    EXPECT_TRUE(f.send(EM_CANUNDO));
+    f.send(WM_UNDO);
+    EXPECT_EQ(f.text(), L"hello there");
+    EXPECT_EQ(f.editor.getSelection(), TextRange(0, 0));
+    f.send(EM_UNDO);
+    EXPECT_EQ(f.text(), L"hello world");
+    EXPECT_EQ(f.editor.getSelection(), TextRange(11, 11));  // the caret before that edit
+    EXPECT_TRUE(f.send(EM_CANREDO));
+    f.send(EM_REDO);
+    EXPECT_EQ(f.text(), L"hello there");
+    EXPECT_EQ(f.editor.getSelection(), TextRange(11, 11));
+    f.send(EM_UNDO);
+    f.send(EM_UNDO);  // back to the text set at the start
+    f.send(EM_UNDO);
+    EXPECT_EQ(f.text(), L"");
+    EXPECT_FALSE(f.send(EM_GETMODIFY));
+}
+
+TEST(TextEditorEditing, ModifiedFlagFollowsTheSavedPoint) {
+    EditorFixture f;
+    f.editor.replaceSelection(L"a");
+    f.editor.getHistory().setSavedPosition(f.editor.getHistory().getPosition());
+    f.editor.setModified(false);
+    f.editor.replaceSelection(L"b");
+    EXPECT_TRUE(f.editor.isModified());
+    f.frame.forget();
+    f.editor.undo();
+    EXPECT_FALSE(f.editor.isModified());
+    EXPECT_EQ(f.frame.count(EN_CHANGE), 1);
+    f.editor.redo();
+    EXPECT_TRUE(f.editor.isModified());
+}
+
+TEST(TextEditorEditing, LongTextShowsTheWaitCursorAndUndoesInOneStep) {
+    EditorFixture f;
+    f.editor.setText(L"short");
+    const std::wstring longText(20000, L'x');
+    f.editor.setText(longText);
+    EXPECT_EQ(f.editor.getSelection(), TextRange(0, 0));
+    f.editor.undo();
+    EXPECT_EQ(f.text(), L"short");
+}
+
+TEST(TextEditorEditing, EditsWithoutRecordingLeaveNoStaleUndoSteps) {
+    EditorFixture f;
+    f.editor.replaceSelection(L"abc");
+    f.editor.replaceSelection(L"def");
+    f.send(EM_SETSEL, 0, 3);
+    f.send(EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(L"Z"));  // not recorded
+    EXPECT_EQ(f.text(), L"Zdef");
+    EXPECT_FALSE(f.send(EM_CANUNDO));
+    f.send(EM_UNDO);
+    EXPECT_EQ(f.text(), L"Zdef");
+    EXPECT_TRUE(f.editor.getHistory().isModified());  // the saved text cannot come back
+}
+
+TEST(TextEditorEditing, ReadOnlyEditorTakesAppendedTextButNoUserEdits) {
+    EditorFixture f;
+    f.send(EM_SETREADONLY, 1);
+    EXPECT_TRUE(f.editor.isReadOnly());
+    f.editor.appendText(L"log line\r\n");
+    f.editor.appendText(L"second\r\n");
+    EXPECT_EQ(f.text(), L"log line\r\nsecond\r\n");
+    EXPECT_FALSE(f.send(EM_CANUNDO));
+    EXPECT_FALSE(f.editor.undo());
+    f.send(EM_SETSEL, 0, 3);
+    f.send(WM_CLEAR);
+    f.send(WM_CHAR, L'q');
+    EXPECT_EQ(f.text(), L"log line\r\nsecond\r\n");
+    EXPECT_EQ(f.send(WM_COPY), 0);  // copying still works
+}
+
+TEST(TextEditorEditing, SingleLineEditorDropsBreaksAndTabsFromItsText) {
+    EditorFixture f;
+    f.editor.setSingleLine();
+    EXPECT_FALSE(f.editor.isMultiLine());
+    f.send(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"a\tb\r\nc"));
+    EXPECT_EQ(f.text(), L"abc");
+    EXPECT_EQ(f.send(WM_GETDLGCODE), DLGC_WANTARROWS | DLGC_WANTCHARS);
+}
+
+TEST(TextEditorEditing, TypedCharactersAndDeletionKeysEditTheText) {
+    EditorFixture f;
+    for (wchar_t c : std::wstring(L"ab")) f.send(WM_CHAR, c);
+    f.send(WM_KEYDOWN, VK_RETURN);
+    f.send(WM_CHAR, L'c');
+    EXPECT_EQ(f.text(), L"ab\r\nc");
+    f.send(WM_KEYDOWN, VK_BACK);
+    f.send(WM_KEYDOWN, VK_BACK);  // the CR LF pair in one step
+    EXPECT_EQ(f.text(), L"ab");
+    f.send(EM_SETSEL, 0, 0);
+    f.send(WM_KEYDOWN, VK_DELETE);
+    EXPECT_EQ(f.text(), L"b");
+    f.send(EM_LIMITTEXT, 5);
+    for (int i = 0; i < 10; ++i) f.send(WM_CHAR, L'x');
+    EXPECT_EQ(f.text().size(), 11u);  // the limit is reported, never enforced
+    EXPECT_EQ(f.send(EM_GETLIMITTEXT), 5);
+}
