@@ -1,6 +1,7 @@
 // Playback through the output device in real time: the player's position follows the
 // clock while playing, holds while paused, and stays on the original timeline at any
 // tempo. (Run under the private PulseAudio server of tools/run-tests.sh.)
+#include <algorithm>
 #include <cmath>
 
 #include "player/audio/BassFunctions.h"
@@ -133,7 +134,19 @@ TEST_F(AudioPlaybackTest, WhatIsPlayedIsWhatTheDeviceHears) {
     ::CloseHandle(file);
     // A half-scale sine has an RMS of 0.5 / sqrt(2) of full scale; at volume 50, half that.
     EXPECT_NEAR(32767 * 0.5 * 0.5 / std::sqrt(2.0), measureRms(heard, 2), 600.0);
-    EXPECT_NEAR(440.0, measureFrequency(heard, 2, 44100), 3.0);
+    // The median period: a scheduling gap of the sound server on a loaded machine must
+    // not count as a wrong pitch.
+    std::vector<size_t> periods;
+    size_t previous = 0;
+    for (size_t i = 1; i < heard.size() / 2; ++i) {
+        if (heard[(i - 1) * 2] < 0 && heard[i * 2] >= 0) {
+            if (previous) periods.push_back(i - previous);
+            previous = i;
+        }
+    }
+    ASSERT_GT(periods.size(), 100u);
+    std::nth_element(periods.begin(), periods.begin() + periods.size() / 2, periods.end());
+    EXPECT_NEAR(44100.0 / 440.0, static_cast<double>(periods[periods.size() / 2]), 1.0);
 }
 
 }  // namespace
