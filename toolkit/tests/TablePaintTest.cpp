@@ -1,0 +1,119 @@
+// What the own-drawn table paints, read back from the off-screen surface.
+#include "toolkit/graphics/Graphics.h"
+#include "toolkit/tests/TableTestSupport.h"
+
+namespace {
+
+COLORREF pixel(Graphics& g, int x, int y) { return ::GetPixel(g.getHDC(), x, y); }
+
+// Whether anything other than the colour shows in the rectangle.
+bool drawnIn(Graphics& g, const Rect& area, COLORREF background) {
+    for (int y = area.y; y < area.y + area.height; ++y) {
+        for (int x = area.x; x < area.x + area.width; ++x) {
+            if (pixel(g, x, y) != background) return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+using TablePaint = TableFixture;
+
+TEST_F(TablePaint, SelectedRowsWithoutFocusAreGrey) {
+    fill(4);
+    table.setItemText(L"", 0, 2);
+    table.setItemText(L"", 1, 2);
+    table.selectAll();
+    ::SetFocus(frame.m_hWnd);
+    Graphics g(kWidth, kHeight);
+    table.paint(g);
+    // Far right in the last column, where no text reaches.
+    EXPECT_EQ(pixel(g, 290, rowY(0)), 0xDDDDDDu);
+    EXPECT_EQ(pixel(g, 290, rowY(1)), 0xCCCCCCu);
+}
+
+TEST_F(TablePaint, UnselectedRowsAlternateTheirBackColours) {
+    fill(2);
+    table.setItemText(L"", 0, 2);
+    table.setItemText(L"", 1, 2);
+    Graphics g(kWidth, kHeight);
+    table.paint(g);
+    EXPECT_EQ(pixel(g, 290, rowY(0)), ::GetSysColor(COLOR_WINDOW));
+    EXPECT_EQ(pixel(g, 290, rowY(1)), 0xFFEDE3u);
+    // Below the rows: the table's back colour; the header strip right of the columns is
+    // the button face.
+    EXPECT_EQ(pixel(g, 290, rowY(5)), 0xFFFFFFu);
+    EXPECT_EQ(pixel(g, 350, 3), ::GetSysColor(COLOR_BTNFACE));
+}
+
+TEST_F(TablePaint, CheckedCellShowsAFilledBox) {
+    fill(2);
+    table.setExtendedStyle(LVS_EX_CHECKBOXES);
+    table.setChecked(1, true);
+    Graphics g(kWidth, kHeight);
+    table.paint(g);
+    const int top0 = 20;
+    const int top1 = 36;
+    EXPECT_EQ(pixel(g, 12, top1 + 12), 0xE18040u);  // inside the box, away from the tick
+    EXPECT_EQ(pixel(g, 12, top0 + 12), 0xFFE6E6u);
+    EXPECT_EQ(pixel(g, 14 - 1, top1 + 5), 0xF0F0F0u);  // on the tick
+}
+
+TEST_F(TablePaint, NumberedColumnShowsTheRowNumber) {
+    fill(2);
+    table.setItemText(L"", 0, 2);
+    table.setColumnNumbered(true, 2);
+    Graphics g(kWidth, kHeight);
+    table.paint(g);
+    EXPECT_TRUE(drawnIn(g, Rect(202, 22, 12, 12), ::GetSysColor(COLOR_WINDOW)));
+    table.setColumnNumbered(false, 2);
+    Graphics plain(kWidth, kHeight);
+    table.paint(plain);
+    EXPECT_FALSE(drawnIn(plain, Rect(202, 22, 12, 12), ::GetSysColor(COLOR_WINDOW)));
+}
+
+TEST_F(TablePaint, HiddenColumnPaintsNothing) {
+    table.setColumnWidth(1, 0);  // becomes 32: only a zero header width hides a column
+    EXPECT_EQ(table.getColumn(1).getWidth(), 32);
+    TableColumn hidden(L"Hidden", Rect(0, 0, 0, kHeight));
+    hidden.insertItem(0, TableItem{L"text"});
+    Graphics g(50, 50);
+    g.setBrushColor(0x123456);
+    g.fillRect(0, 0, 50, 50);
+    hidden.paint(g, 0, false);
+    EXPECT_FALSE(drawnIn(g, Rect(0, 0, 50, 50), 0x123456));
+}
+
+TEST_F(TablePaint, EmptyTextShowsWhileThereAreNoRows) {
+    table.setEmptyText(L"Drop files here");
+    Graphics g(kWidth, kHeight);
+    table.paint(g);
+    EXPECT_TRUE(drawnIn(g, Rect(100, 60, 200, 60), 0xFFFFFF));
+    fill(1);
+    table.setItemText(L"", 0, 0);
+    table.setItemText(L"", 0, 1);
+    Graphics filled(kWidth, kHeight);
+    table.paint(filled);
+    EXPECT_FALSE(drawnIn(filled, Rect(100, 60, 200, 60), 0xFFFFFF));
+}
+
+TEST_F(TablePaint, GridLinesStayPutAndTheBandIsDrawnTranslucent) {
+    fill(20);
+    table.setExtendedStyle(LVS_EX_GRIDLINES);
+    Graphics g(kWidth, kHeight);
+    table.paint(g);
+    EXPECT_EQ(pixel(g, 99, rowY(3)), 0xE6DCDCu);
+    EXPECT_EQ(pixel(g, 250, 20 + 16 * 2), 0xE6DCDCu);
+
+    mouse(WM_LBUTTONDOWN, 150, rowY(2), MK_LBUTTON);
+    mouse(WM_MOUSEMOVE, 250, rowY(6), MK_LBUTTON);
+    Graphics band(kWidth, kHeight);
+    table.paint(band);
+    mouse(WM_LBUTTONUP, 250, rowY(6));
+    Graphics released(kWidth, kHeight);
+    table.paint(released);
+    // The same rows are selected in both; only the band's tint tells them apart.
+    EXPECT_NE(pixel(band, 200, rowY(4) + 3), pixel(released, 200, rowY(4) + 3));
+    EXPECT_EQ(pixel(band, 60, rowY(4) + 3), pixel(released, 60, rowY(4) + 3));
+}
