@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "foundation/text/WordBoundaries.h"
 #include "toolkit/graphics/Image.h"
 
 namespace {
@@ -40,6 +41,7 @@ TextEditor::TextEditor()
     mBackColor = ::GetSysColor(COLOR_WINDOW);
     mTextColor = ::GetSysColor(COLOR_WINDOWTEXT);
     style = kDefaultStyle;
+    wordBreakProc = ::wordBreakProc;
 }
 
 TextEditor::~TextEditor() {

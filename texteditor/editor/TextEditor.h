@@ -23,6 +23,7 @@
 
 class PopupMenu;
 class Image;
+class Element;
 
 // Anchor and caret of the selection, with where the caret was last put on screen.
 struct SelectionState {
@@ -101,6 +102,10 @@ public:
     std::vector<MenuItem> getContextMenuItems() const;
 
     // The editor's own operations that subclasses refine.
+    // Adds the standard items; a subclass may add or replace items.
+    virtual void createContextMenu(PopupMenu& menu);
+    // Builds the menu, lets the listener add to it, tracks it at the cursor and carries
+    // out the chosen command unless the listener does.
     virtual void showContextMenu();
     virtual void setStyle(int style);
     void scrollToCaret() override;
@@ -211,6 +216,9 @@ public:
     static COLORREF parseColor(const std::wstring& text);
 
     // Theme and padding.
+    // Reads "padding", "backgroundImage", the palette colours and "backgroundOpacity"
+    // from a theme element; nothing for a null element.
+    void applyTheme(const Element* theme);
     // An image path (".bmp", ".png", ".gif", ".jpg", ".jpeg") becomes the background;
     // an empty path removes it; false keeps the current image.
     bool setBackgroundImage(const std::wstring& path);

@@ -8,6 +8,7 @@
 
 #include "foundation/system/StringTable.h"
 #include "texteditor/editor/TextEditor.h"
+#include "toolkit/window/PopupMenu.h"
 
 std::wstring TextEditor::getString(const std::wstring& id) { return StringTable::instance().lookup(id); }
 
@@ -89,22 +90,23 @@ LRESULT TextEditor::setCharFormat(const CHARFORMATW& format) {
     return 1;
 }
 
-void TextEditor::showContextMenu() {
-    HMENU menu = ::CreatePopupMenu();
-    if (!menu) return;
+void TextEditor::createContextMenu(PopupMenu& menu) {
     for (const MenuItem& item : getContextMenuItems()) {
         if (item.id == 0) {
-            ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+            menu.addSeparator();
         } else {
-            ::AppendMenuW(menu, MF_STRING | (item.enabled ? MF_ENABLED : MF_GRAYED), static_cast<UINT_PTR>(item.id),
-                          item.text.c_str());
+            menu.addItem(item.text.c_str(), item.id, item.enabled);
         }
     }
+}
+
+void TextEditor::showContextMenu() {
+    PopupMenu menu;
+    createContextMenu(menu);
+    if (listener) listener->contextMenuOpening(*this, menu);
     POINT p{};
     ::GetCursorPos(&p);
-    const int id = static_cast<int>(
-        ::TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY, p.x, p.y, 0, m_hWnd, nullptr));
-    ::DestroyMenu(menu);
+    const int id = menu.track(m_hWnd, p.x, p.y);
     if (id == 0) return;
     if (listener && listener->contextMenuCommand(*this, id)) return;
     ::PostMessageW(m_hWnd, WM_COMMAND, static_cast<WPARAM>(id), 0);

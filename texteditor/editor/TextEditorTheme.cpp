@@ -1,7 +1,10 @@
 // Padding in pixels or percent, and the background image.
 #include <algorithm>
+#include <cwchar>
+#include <vector>
 
 #include "texteditor/editor/TextEditor.h"
+#include "foundation/xml/Element.h"
 #include "toolkit/graphics/Image.h"
 
 void TextEditor::updatePadding() {
@@ -80,4 +83,50 @@ bool TextEditor::setBackgroundImage(const std::wstring& path) {
     backgroundImage = std::move(loaded);
     repaintAll();
     return true;
+}
+
+namespace {
+
+// The pieces between the delimiters, the last one included; none for an empty text.
+std::vector<std::wstring> splitAt(const std::wstring& text, wchar_t delimiter) {
+    std::vector<std::wstring> pieces;
+    if (text.empty()) return pieces;
+    size_t start = 0;
+    while (true) {
+        const size_t found = text.find(delimiter, start);
+        pieces.push_back(text.substr(start, found == std::wstring::npos ? std::wstring::npos : found - start));
+        if (found == std::wstring::npos) break;
+        start = found + 1;
+    }
+    return pieces;
+}
+
+}  // namespace
+
+void TextEditor::applyTheme(const Element* theme) {
+    if (!theme) return;
+    const std::vector<std::wstring> pieces = splitAt(theme->getAttribute(L"padding", L""), L' ');
+    if (pieces.size() == 4) {
+        // Top, right, bottom, left; "%" makes a side a percentage of the window size.
+        int* percents[] = {&paddingPercent.top, &paddingPercent.right, &paddingPercent.bottom, &paddingPercent.left};
+        int* pixels[] = {&padding.top, &padding.right, &padding.bottom, &padding.left};
+        for (size_t i = 0; i < 4; ++i) {
+            const int value = ::_wtoi(pieces[i].c_str());
+            if (pieces[i].find(L'%') != std::wstring::npos) {
+                *percents[i] = value;
+            } else {
+                *pixels[i] = value;
+                *percents[i] = 0;
+            }
+        }
+    }
+    updatePadding();
+    setBackgroundImage(theme->getAttribute(L"backgroundImage", L""));
+    for (int index = 0; index < kColorCount; ++index) {
+        const std::wstring color = theme->getAttribute(getColorName(index), L"");
+        if (!color.empty()) setColor(index, parseColor(color));
+    }
+    backgroundOpacity = theme->getIntAttribute(L"backgroundOpacity", backgroundOpacity);
+    updateLayout();
+    if (listener) listener->themeApplied();
 }
