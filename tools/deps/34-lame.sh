@@ -4,6 +4,7 @@ dpkg-source --no-check -x lame_*.dsc lame
 cd lame
 ./configure --host="$HOST" --prefix="$DEPS_PREFIX" --disable-shared --enable-static \
   --enable-frontend --disable-gtktest --disable-decoder LDFLAGS=-static \
+  CFLAGS="-O3 -msse2 -mfpmath=sse" \
   CC="$HOST-gcc-posix" AR="$HOST-ar" RANLIB="$HOST-ranlib" \
   PKG_CONFIG_LIBDIR="$DEPS_PREFIX/lib/pkgconfig" PKG_CONFIG_PATH=
 make -j"$JOBS"

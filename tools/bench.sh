@@ -1,0 +1,15 @@
+#!/bin/bash
+# Builds and runs the benchmarks (build/bench/*.exe) from the run folder, with a private
+# sound server for those that need an output device. Prints their reports.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
+"$ROOT/tools/build.sh"
+start_pulse
+trap stop_pulse EXIT
+status=0
+cd "$RUN_DIR"
+for bench in "$BUILD_DIR"/bench/*.exe; do
+  echo "== $(basename "$bench")"
+  LC_ALL=ja_JP.UTF-8 wine "$bench" || status=$?
+done
+exit $status
