@@ -1,5 +1,5 @@
 #!/bin/bash
-# Builds and runs the benchmarks (build/bench/*.exe) from the run folder, with a private
+# Builds and runs every benchmark (build/bench/*.exe) from the run folder, with a private
 # sound server for those that need an output device. Prints their reports.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
