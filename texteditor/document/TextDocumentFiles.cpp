@@ -6,6 +6,8 @@ bool TextDocument::load(const std::wstring& path) {
     const EncodingId id = readTextFile(path, read, kEncodingUndefined);
     if (id == -1) return false;
     text.swap(read);
+    // Room to type into: the first keystroke need not move the whole text.
+    text.reserve(text.size() + text.size() / 32 + 1024);
     encoding = id;
     fileName = path;
     rebuildLineTable();

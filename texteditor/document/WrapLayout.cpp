@@ -92,11 +92,22 @@ WrapResult layoutRows(ITextDocument& document, uint32_t firstLine, uint32_t last
         rowAcc += record.rowCount;
         if (record.rowCount != oldRows) result.rowsChanged = true;
     }
-    for (uint32_t i = lastLine; i < count; ++i) {
-        WrapInfo& record = document.lineAt(i);
-        if (record.rowCount == 0) giveOneRow(document, record);
-        record.firstRow = rowAcc;
-        rowAcc += record.rowCount;
+    // The lines after the pass keep their rows; they only move by the change in the
+    // rows before them, which typing inside a line usually leaves at 0.
+    if (lastLine < count) {
+        const WrapInfo& next = document.lineAt(lastLine);
+        const int64_t shift = static_cast<int64_t>(rowAcc) - static_cast<int64_t>(next.firstRow);
+        const bool renumber = shift != 0 || next.rowCount == 0;
+        for (uint32_t i = lastLine; renumber && i < count; ++i) {
+            WrapInfo& record = document.lineAt(i);
+            if (record.rowCount == 0) giveOneRow(document, record);
+            record.firstRow = rowAcc;
+            rowAcc += record.rowCount;
+        }
+        if (!renumber) {
+            const WrapInfo& last = document.lineAt(count - 1);
+            rowAcc = last.firstRow + last.rowCount;
+        }
     }
     result.rowTotal = rowAcc;
     return result;
