@@ -227,7 +227,7 @@ std::wstring Element::getStartTag() const {
         appendEscaped(tag, found->second, true);
         tag += L'"';
     }
-    if (mEmptyElement) {
+    if (writesAsEmptyTag()) {
         tag += L" />";
     } else if (mCData) {
         tag += L"![CDATA[";
@@ -242,7 +242,7 @@ std::wstring Element::getStartTag() const {
 void Element::appendXml(std::wstring& out, int depth) const {
     appendIndent(out, depth);
     out += getStartTag();
-    if (mEmptyElement || mCData) return;
+    if (writesAsEmptyTag() || mCData) return;
     Element* first = asElement(getFirstChild());
     if (getFirstChild() == nullptr) {
         appendEscaped(out, getAllText(), false);

@@ -33,6 +33,9 @@ public:
     bool isCData() const { return mCData; }
     bool isEmptyElement() const { return mEmptyElement; }
     void setEmptyElement(bool empty) { mEmptyElement = empty; }
+    // An element read as "<name/>" is written so again only while it has no content:
+    // children or text added later must not be dropped on saving.
+    bool writesAsEmptyTag() const { return mEmptyElement && getFirstChild() == nullptr && mText.empty(); }
     void setCaseSensitiveAttributeNames(bool sensitive) { mCaseSensitive = sensitive; }
 
     std::vector<Element*> getChildren() const;
