@@ -1,11 +1,13 @@
 #!/bin/bash
 # Builds and runs every benchmark (build/bench/*.exe) from the run folder, with a private
-# sound server for those that need an output device. Prints their reports.
+# sound server for those that need an output device and a private Xvfb for those that
+# open windows. Prints their reports.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
 "$ROOT/tools/build.sh"
 start_pulse
-trap stop_pulse EXIT
+start_xvfb
+trap 'stop_pulse; stop_xvfb' EXIT
 status=0
 cd "$RUN_DIR"
 for bench in "$BUILD_DIR"/bench/*.exe; do

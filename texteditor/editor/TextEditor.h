@@ -109,6 +109,11 @@ public:
     virtual void showContextMenu();
     virtual void setStyle(int style);
     void scrollToCaret() override;
+    bool selectSentenceFrom(uint32_t offset) override;
+    bool selectNextSentence() override;
+    bool selectPreviousSentence() override;
+    bool selectSentenceAtCursor() override;
+    virtual LRESULT onMouseWheel(int delta);
     virtual void deleteAll();
     virtual void setCaretFromPoint(int x, int y);
     void setCaretPosition(uint32_t offset) override;

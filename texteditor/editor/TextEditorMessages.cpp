@@ -58,6 +58,8 @@ LRESULT TextEditor::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
         case WM_VSCROLL:
             notifyParent(EN_VSCROLL);
             return onVScroll(LOWORD(wParam));
+        case WM_MOUSEWHEEL: return onMouseWheel(static_cast<short>(HIWORD(wParam)));
+        case WM_XBUTTONDOWN: return 0;
         case WM_RBUTTONDOWN: return onRButtonDown(lowX(lParam), highY(lParam));
         case WM_RBUTTONUP: return onRButtonUp(lowX(lParam), highY(lParam));
         case WM_LBUTTONDOWN:

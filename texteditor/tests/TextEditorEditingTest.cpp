@@ -141,3 +141,33 @@ TEST(TextEditorEditing, TypedCharactersAndDeletionKeysEditTheText) {
     EXPECT_EQ(f.text().size(), 11u);  // the limit is reported, never enforced
     EXPECT_EQ(f.send(EM_GETLIMITTEXT), 5);
 }
+
+TEST(TextEditorSentences, NextAndPreviousStepThroughTheSentences) {
+    EditorFixture f;
+    f.editor.setText(L"First one here. Second one here. Third one here.");
+    EXPECT_TRUE(f.editor.selectSentenceFrom(0));
+    EXPECT_EQ(f.editor.getSelectedText(), L"First one here. ");  // with its blank
+    EXPECT_TRUE(f.editor.selectNextSentence());
+    EXPECT_EQ(f.editor.getSelection().start, 16);
+    EXPECT_EQ(f.editor.getSelectedText().substr(0, 15), L"Second one here");
+    EXPECT_TRUE(f.editor.selectNextSentence());
+    EXPECT_FALSE(f.editor.selectNextSentence());  // at the end: the selection stays
+    EXPECT_EQ(f.editor.getSelectedText().substr(0, 5), L"Third");
+    f.editor.select(20, 20);
+    EXPECT_TRUE(f.editor.selectPreviousSentence());  // the sentence holding the caret
+    EXPECT_EQ(f.editor.getSelection().start, 16);
+    EXPECT_FALSE(f.editor.selectSentenceFrom(1000));
+}
+
+TEST(TextEditorScrolling, WheelNotchScrollsBySystemLines) {
+    EditorFixture f(300, 100);
+    std::wstring text;
+    for (int i = 0; i < 100; ++i) text += L"line\r\n";
+    f.editor.setText(text);
+    f.send(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);
+    UINT lines = 0;
+    ::SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+    EXPECT_EQ(f.send(EM_GETFIRSTVISIBLELINE), lines < 2 ? 3 : static_cast<LRESULT>(lines));
+    f.send(WM_MOUSEWHEEL, MAKEWPARAM(0, 60), 0);  // less than a notch
+    EXPECT_EQ(f.send(EM_GETFIRSTVISIBLELINE), lines < 2 ? 3 : static_cast<LRESULT>(lines));
+}
