@@ -59,6 +59,33 @@ TEST(AudioIsolated, NoOutputDevice) {
     EXPECT_EQ(static_cast<UINT>(MB_ICONEXCLAMATION), shown[0].style);
 }
 
+// Runs in a child process from a folder whose Plugins/ holds the real bass and bass_fx
+// and a bassenc of version 2.3.
+TEST(AudioIsolated, OldEncoderLibrary) {
+    if (!isIsolatedChild()) GTEST_SKIP() << "runs in a child process";
+    BassSystem system;
+    EXPECT_TRUE(system.load());
+    std::vector<MessageBoxRequest> shown = takeShownMessages();
+    ASSERT_EQ(1u, shown.size());
+    EXPECT_EQ(L"An incorrect version of BASSENC.DLL was loaded (2.4 is required)", shown[0].text);
+    EXPECT_EQ(L"Incorrect BASSENC.DLL", shown[0].caption);
+    EXPECT_EQ(static_cast<UINT>(MB_ICONHAND), shown[0].style);
+}
+
+TEST(AudioSystemTest, AnOldLibraryIsReportedAndLoadingGoesOn) {
+    TempDirectory temp;
+    std::wstring plugins = temp.file(L"Plugins");
+    ASSERT_TRUE(::CreateDirectoryW(plugins.c_str(), nullptr));
+    ASSERT_TRUE(::CopyFileW(L"Plugins\\bass.dll", (plugins + L"\\bass.dll").c_str(), FALSE));
+    ASSERT_TRUE(::CopyFileW(L"Plugins\\bass_fx.dll", (plugins + L"\\bass_fx.dll").c_str(), FALSE));
+    wchar_t self[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring testFolder(self);
+    testFolder.resize(testFolder.find_last_of(L'\\'));
+    ASSERT_TRUE(::CopyFileW((testFolder + L"\\fakes\\bassenc.dll").c_str(), (plugins + L"\\bassenc.dll").c_str(), FALSE));
+    EXPECT_EQ(0, runIsolated(L"AudioIsolated.OldEncoderLibrary", temp.path()));
+}
+
 TEST(AudioSystemTest, ErrorTextsByCode) {
     EXPECT_EQ("Some other mystery problem!", getBassErrorText(-1));
     EXPECT_EQ("There is insufficient memory.", getBassErrorText(1));
