@@ -86,6 +86,11 @@ TEST(Paths, CreateDirectoryMakesEveryLevel) {
     for (int i = 0; i < 12; ++i) deep += L"\\" + std::wstring(30, static_cast<wchar_t>(L'a' + i));
     EXPECT_TRUE(createDirectory(deep + L"\\file.txt"));
     EXPECT_TRUE(fileExists(L"\\\\?\\" + deep));
+    // Remove the deep levels here: the shell's recursive delete can't walk paths this long.
+    for (int i = 0; i < 12; ++i) {
+        EXPECT_TRUE(::RemoveDirectoryW((L"\\\\?\\" + deep).c_str()));
+        deep.resize(deep.find_last_of(L'\\'));
+    }
 }
 
 TEST(Paths, ExistsAndMove) {
