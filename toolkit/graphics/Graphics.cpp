@@ -100,26 +100,46 @@ void Graphics::fillRectAlpha(int x, int y, const AlphaFill& fill) {
         ::DeleteObject(brush);
         return;
     }
+    const BlendTables tables(fill.opacity);
+    blendRect(x, y, fill.width, fill.height, fill.color, tables.given, tables.kept);
+}
+
+void Graphics::fillBackground(int x, int y, int width, int height, COLORREF color, int alpha) {
+    if (!getHDC() || alpha <= 0 || width <= 0 || height <= 0) return;
+    if (alpha >= 255) {
+        fillRectAlpha(x - mOriginX, y - mOriginY, {width, height, color, 255});
+        return;
+    }
+    unsigned char given[256];
+    unsigned char kept[256];
+    for (int i = 0; i < 256; ++i) {
+        given[i] = static_cast<unsigned char>(i * alpha / 255);
+        kept[i] = static_cast<unsigned char>(i * (255 - alpha) / 255);
+    }
+    blendRect(x, y, width, height, color, given, kept);
+}
+
+void Graphics::blendRect(int x, int y, int width, int height, COLORREF color, const unsigned char* given,
+                         const unsigned char* kept) {
     unsigned char* bits = mImage.getBits();
     if (!bits) return;
     int left = x - mOriginX;
     int top = y - mOriginY;
-    const int right = std::min(left + fill.width, getWidth());
-    const int bottom = std::min(top + fill.height, getHeight());
+    const int right = std::min(left + width, getWidth());
+    const int bottom = std::min(top + height, getHeight());
     left = std::max(left, 0);
     top = std::max(top, 0);
-    const BlendTables tables(fill.opacity);
-    const unsigned char blue = tables.given[GetBValue(fill.color)];
-    const unsigned char green = tables.given[GetGValue(fill.color)];
-    const unsigned char red = tables.given[GetRValue(fill.color)];
+    const unsigned char blue = given[GetBValue(color)];
+    const unsigned char green = given[GetGValue(color)];
+    const unsigned char red = given[GetRValue(color)];
     const int bytesPerLine = mImage.getRowSize();
     ::GdiFlush();
     for (int row = top; row < bottom; ++row) {
         unsigned char* p = bits + static_cast<size_t>(row) * bytesPerLine + static_cast<size_t>(left) * 4;
         for (int column = left; column < right; ++column, p += 4) {
-            p[0] = static_cast<unsigned char>(blue + tables.kept[p[0]]);
-            p[1] = static_cast<unsigned char>(green + tables.kept[p[1]]);
-            p[2] = static_cast<unsigned char>(red + tables.kept[p[2]]);
+            p[0] = static_cast<unsigned char>(blue + kept[p[0]]);
+            p[1] = static_cast<unsigned char>(green + kept[p[1]]);
+            p[2] = static_cast<unsigned char>(red + kept[p[2]]);
         }
     }
 }
@@ -358,6 +378,10 @@ void Graphics::setTextColor(COLORREF color) {
 
 void Graphics::setBkMode(int mode) {
     if (getHDC()) ::SetBkMode(getHDC(), mode);
+}
+
+void Graphics::setBackgroundColor(COLORREF color) {
+    if (getHDC()) ::SetBkColor(getHDC(), color);
 }
 
 void Graphics::setPen(int style, int width, COLORREF color) {

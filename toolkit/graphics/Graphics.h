@@ -77,6 +77,11 @@ public:
     void setTextColor(COLORREF color);
     COLORREF getTextColor() const { return mTextColor; }
     void setBkMode(int mode);
+    // The colour behind text drawn with an opaque background.
+    void setBackgroundColor(COLORREF color);
+    // Fills the rectangle with the colour at alpha (0 nothing, 255 solid); between, each
+    // channel becomes colour x alpha / 255 + pixel x (255 - alpha) / 255.
+    void fillBackground(int x, int y, int width, int height, COLORREF color, int alpha);
     void setPen(int style, int width, COLORREF color);
     void setOrigin(int x, int y) {
         mOriginX = x;
@@ -98,6 +103,9 @@ private:
     // Nearest-pixel scaled copy (opacity 255) or blend of a bitmap's pixels, clipped to
     // both the source bitmap and this surface.
     void copyPixels(const Bitmap& source, const Rect& destination, const Rect& source_, int opacity);
+    // Blends a colour into the clipped rectangle with the two tables given and kept.
+    void blendRect(int x, int y, int width, int height, COLORREF color, const unsigned char* given,
+                   const unsigned char* kept);
 
     int mOriginX = 0;
     int mOriginY = 0;

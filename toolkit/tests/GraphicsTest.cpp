@@ -57,6 +57,22 @@ TEST(GraphicsTest, TranslucentFillBlendsEachChannel) {
     EXPECT_EQ(pixelOf(g, 2, 2), RGB(128, 128, 128));
 }
 
+TEST(GraphicsTest, BackgroundFillBlendsWithItsOwnRounding) {
+    Graphics g(4, 1);
+    fill(g, RGB(0, 0, 0));
+    g.getImage().getBitmap().setPixel(1, 0, RGB(255, 255, 255));
+    g.getImage().getBitmap().setPixel(2, 0, RGB(1, 1, 1));
+    g.fillBackground(0, 0, 3, 1, RGB(255, 255, 255), 128);
+    EXPECT_EQ(pixelOf(g, 0, 0), RGB(128, 128, 128));
+    EXPECT_EQ(pixelOf(g, 1, 0), RGB(255, 255, 255));
+    EXPECT_EQ(pixelOf(g, 2, 0), RGB(128, 128, 128)) << "1 x 127 / 255 rounds to 0";
+    EXPECT_EQ(pixelOf(g, 3, 0), RGB(0, 0, 0));
+    g.fillBackground(0, 0, 4, 1, RGB(9, 9, 9), 0);
+    EXPECT_EQ(pixelOf(g, 3, 0), RGB(0, 0, 0));
+    g.fillBackground(3, 0, 1, 1, RGB(9, 8, 7), 255);
+    EXPECT_EQ(pixelOf(g, 3, 0), RGB(9, 8, 7));
+}
+
 TEST(GraphicsTest, DrawImageBlendsAtItsOpacityAndSkipsTheColourKey) {
     Graphics g(6, 4);
     fill(g, RGB(0, 0, 0));
