@@ -151,6 +151,7 @@ bool Bitmap::saveAs(const std::wstring& path) {
                     writeAll(file, mBits, pixelBytes);
     const bool closed = ::CloseHandle(file) != FALSE;
     if (!ok || !closed) {
+        ::DeleteFileW(path.c_str());  // no half-written picture stays behind
         mStatus = L"Couldn't write Bitmap File";
         return false;
     }

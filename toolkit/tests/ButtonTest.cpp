@@ -202,6 +202,42 @@ TEST_F(ButtonTest, NarrowButtonsGetSmallCorners) {
     EXPECT_NE(g.getImage().getPixel(1, 1) & 0xFFFFFF, 0xE6E6E6u);
 }
 
+// A face strip whose rows are red (normal), green (hover), blue (pressed), yellow (focused).
+void makeFaceStrip(Image& face) {
+    ASSERT_TRUE(face.create(64, 64));
+    const COLORREF rows[] = {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255), RGB(255, 255, 0)};
+    for (int y = 0; y < 64; ++y) {
+        for (int x = 0; x < 64; ++x) face.getBitmap().setPixel(x, y, rows[y / 16]);
+    }
+}
+
+COLORREF centreOf(Button& button) {
+    Graphics g(button.getWidth(), button.getHeight());
+    button.paint(g);
+    ::GdiFlush();
+    return g.getImage().getPixel(button.getWidth() / 2, button.getHeight() / 2) & 0xFFFFFF;
+}
+
+TEST_F(ButtonTest, AFaceImageShowsTheRowOfTheCurrentLook) {
+    Button face;
+    ASSERT_TRUE(face.create(frame.m_hWnd, 9, L"", 100, 100, 100, 24));
+    makeFaceStrip(face.getFaceImage());
+    EXPECT_EQ(centreOf(face), RGB(255, 0, 0));
+    moveTo(face, 50, 12);
+    EXPECT_EQ(centreOf(face), RGB(0, 255, 0)) << "hovered";
+    mouse(face, WM_LBUTTONDOWN);
+    EXPECT_EQ(centreOf(face), RGB(0, 0, 255)) << "pressed";
+    moveTo(face, 300, 200);
+    EXPECT_EQ(centreOf(face), RGB(255, 255, 0)) << "pressed with the cursor outside";
+    mouse(face, WM_LBUTTONUP);
+
+    Caption caption;
+    ASSERT_TRUE(caption.create(frame.m_hWnd, 10, L"", 0, 150, 200, 20));
+    makeFaceStrip(caption.getFaceImage());
+    caption.setSelected(true);
+    EXPECT_EQ(centreOf(caption), RGB(0, 0, 255)) << "a selected caption uses row 32";
+}
+
 TEST_F(ButtonTest, CaptionCloseButtonTogglesClosedAndTellsTheParent) {
     Caption caption;
     ASSERT_TRUE(caption.create(frame.m_hWnd, 10, L"Channel", 0, 100, 200, 20));
