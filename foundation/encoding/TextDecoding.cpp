@@ -5,6 +5,7 @@
 
 #include "foundation/encoding/ConversionCodePage.h"
 #include "foundation/encoding/EncodingDetection.h"
+#include "foundation/encoding/ShiftJisTable.h"
 #include "foundation/encoding/StringConversion.h"
 
 namespace {
@@ -30,6 +31,14 @@ std::wstring decodeUpToNul(UINT codePage, const unsigned char* data, size_t size
     const void* nul = std::memchr(data, 0, size);
     if (nul != nullptr) size = static_cast<size_t>(static_cast<const unsigned char*>(nul) - data);
     return decodeBytes(codePage, reinterpret_cast<const char*>(data), size);
+}
+
+std::wstring decodeShiftJis(const unsigned char* data, size_t size) {
+    const void* nul = std::memchr(data, 0, size);
+    if (nul != nullptr) size = static_cast<size_t>(static_cast<const unsigned char*>(nul) - data);
+    std::wstring text;
+    if (decodeShiftJisByTable(data, size, text)) return text;
+    return decodeBytes(932, reinterpret_cast<const char*>(data), size);
 }
 
 }  // namespace
@@ -62,13 +71,13 @@ EncodingId decodeText(const char* bytes, size_t size, std::wstring& text, Encodi
             text = decodeUtf16(data, size, true);
             break;
         case kEncodingShiftJis:
-            text = decodeUpToNul(932, data, size);
+            text = decodeShiftJis(data, size);
             break;
         case kEncodingEucJp: {
             std::string copy(reinterpret_cast<const char*>(data), size);
             unsigned char* writable = reinterpret_cast<unsigned char*>(&copy[0]);
             size_t length = copy.empty() ? 0 : convertEUCJPToShiftJIS(writable, copy.size());
-            text = decodeUpToNul(932, writable, length);
+            text = decodeShiftJis(writable, length);
             break;
         }
         case kEncodingUtf8:

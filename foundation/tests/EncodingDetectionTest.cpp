@@ -2,6 +2,7 @@
 
 #include "foundation/encoding/EncodingDetection.h"
 #include "foundation/encoding/EncodingId.h"
+#include "foundation/encoding/StringConversion.h"
 #include "foundation/encoding/TextDecoding.h"
 #include "foundation/tests/EncodingTestSupport.h"
 
@@ -118,4 +119,28 @@ TEST(EncodingDecoding, EachIdDecodesThroughItsCodePage) {
     EXPECT_EQ(text, L"\u65E5\u672C!");
     EXPECT_EQ(decodeText("ab\0cd", 5, text, -1), 8);
     EXPECT_EQ(text, L"ab");
+}
+
+TEST(EncodingDecoding, ShiftJisGivesWhatTheSystemConversionGives) {
+    std::string valid;
+    for (int c = 0x01; c < 0x100; ++c) {
+        if ((c >= 0x81 && c <= 0x9F) || c >= 0xE0) continue;
+        valid += static_cast<char>(c);
+    }
+    for (int lead = 0x81; lead <= 0xFC; ++lead) {
+        if (lead > 0x9F && lead < 0xE0) continue;
+        for (int trail = 0x40; trail <= 0xFC; ++trail) {
+            char pair[2] = {static_cast<char>(lead), static_cast<char>(trail)};
+            wchar_t unit[2];
+            if (::MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, pair, 2, unit, 2) == 1) valid.append(pair, 2);
+        }
+    }
+    ASSERT_GT(valid.size(), 15000u);
+    std::wstring text;
+    decodeText(valid.data(), valid.size(), text, 5);
+    EXPECT_EQ(text, decodeBytes(932, valid.data(), valid.size()));
+    // A lead byte without its trail byte: the system decides, as everywhere else.
+    std::string broken = "a\x93\xFA\x93";
+    decodeText(broken.data(), broken.size(), text, 5);
+    EXPECT_EQ(text, decodeBytes(932, broken.data(), broken.size()));
 }
