@@ -140,6 +140,8 @@ void BassPlayer::close() {
     if (bass::BASS_MusicFree) bass::BASS_MusicFree(mChannel);
     if (bass::BASS_StreamFree) bass::BASS_StreamFree(mChannel);
     mChannel = 0;
+    // An encoder ends with its channel and leaves its file as it finished it.
+    mEncodingOutput.clear();
 }
 
 unsigned BassPlayer::bytesToMilliseconds(unsigned bytes) const {
@@ -193,8 +195,8 @@ bool BassPlayer::encode(const std::wstring& outputPath, const std::wstring& comm
     mEncodingOutput = outputPath;
     if (bass::BASS_Encode_Start(mChannel, toAnsi(commandLine).c_str(), flags, nullptr, nullptr)) return true;
     showBassError("BASS_Encode_Start");
-    close();
     discardFailedOutput();
+    close();
     return false;
 }
 
@@ -209,10 +211,12 @@ bool BassPlayer::encodeStep() {
 
 bool BassPlayer::stopEncoding() {
     if (!mChannel || !bass::BASS_Encode_Stop) return false;
+    bool encoding = !mEncodingOutput.empty();
     if (bass::BASS_Encode_Stop(mChannel)) {
         mEncodingOutput.clear();
         return true;
     }
+    if (!encoding) return false;  // nothing was encoding: nothing to report
     showBassError("BASS_Encode_Stop");
     discardFailedOutput();
     return false;

@@ -63,6 +63,22 @@ TEST_F(AudioEncodingTest, TempoPitchAndVolumeGoIntoTheMp3) {
     EXPECT_NEAR(0.5, measureRms(half, 2) / measureRms(full, 2), 0.02);
 }
 
+TEST_F(AudioEncodingTest, TheEncoderEndsWithItsChannel) {
+    // Reopening the file frees the encoding channel; the encoder then finishes what it
+    // was given (about a second) and lets go of its file.
+    TempDirectory temp;
+    std::wstring output = temp.file(L"part.mp3");
+    ASSERT_TRUE(mPlayer->open(audioFixture(L"tone440-3s.ogg")));
+    ASSERT_TRUE(mPlayer->saveAsMp3(output));
+    for (int i = 0; i < 9; ++i) ASSERT_TRUE(mPlayer->encodeStep());
+    ASSERT_TRUE(mPlayer->open(audioFixture(L"tone440-3s.ogg")));
+    DecodedAudio audio = decodeFile(output);
+    EXPECT_NEAR(9 * 20000 / 4.0, static_cast<double>(audio.frames()), 1152.0);
+    EXPECT_FALSE(mPlayer->stopEncoding());  // nothing is encoding any more
+    EXPECT_TRUE(takeShownMessages().empty());
+    EXPECT_TRUE(::DeleteFileW(output.c_str()));
+}
+
 TEST_F(AudioEncodingTest, AnotherSpellingOfThePlayingFileIsInUse) {
     TempDirectory temp;
     std::wstring source = temp.file(L"Lesson.wav");
@@ -127,6 +143,7 @@ TEST_F(AudioEncodingTest, AnEncoderThatCannotStartIsReported) {
     TempDirectory temp;
     std::wstring output = temp.file(L"out.mp3");
     ASSERT_TRUE(mPlayer->open(audioFixture(L"tone440-3s.ogg")));
+    ::CopyFileW(audioFixture(L"tone440-3s.ogg").c_str(), output.c_str(), TRUE);  // as the export's copy
     EXPECT_FALSE(mPlayer->encode(output, L"Plugins/no-such-encoder - \"" + output + L"\"", BASS_ENCODE_AUTOFREE));
     std::vector<MessageBoxRequest> shown = takeShownMessages();
     ASSERT_EQ(1u, shown.size());
