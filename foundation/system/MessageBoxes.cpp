@@ -1,5 +1,7 @@
 #include "foundation/system/MessageBoxes.h"
 
+#include "foundation/encoding/StringConversion.h"
+
 #include <cstdio>
 #include <utility>
 
@@ -10,14 +12,6 @@ namespace {
 MessageSink& currentSink() {
     static MessageSink sink;
     return sink;
-}
-
-std::wstring narrowToWide(const std::string& text) {
-    if (text.empty()) return std::wstring();
-    int length = ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0], length);
-    return wide;
 }
 
 }  // namespace
@@ -42,7 +36,7 @@ int showMessageW(const std::wstring& text, HWND owner) {
 
 int showMessageA(const std::string& text, HWND owner) {
     // The narrow text is in the ANSI code page, as MessageBoxA would read it.
-    showMessageBox(owner, narrowToWide(text), kMessageCaption, MB_TOPMOST);
+    showMessageBox(owner, multiByteToWide(text.c_str(), CP_ACP), kMessageCaption, MB_TOPMOST);
     return 0;
 }
 

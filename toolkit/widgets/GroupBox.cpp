@@ -66,11 +66,7 @@ void GroupBox::setFramePen(int style, int width, COLORREF color) {
 void GroupBox::paint(Graphics& g) {
     const int width = getWidth();
     const int height = getHeight();
-    g.setFont(::CreateFontIndirectW(&mLogFont));
-    g.setBkMode(TRANSPARENT);
-    g.setTextColor(mTextColor);
-    g.setBrushColor(mBackColor);
-    g.fillRect(Rect(0, 0, width, height));
+    fillBackground(g);
 
     const std::wstring caption = getText();
     g.drawString(caption.c_str(), 8, 0);

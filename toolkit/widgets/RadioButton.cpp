@@ -72,11 +72,7 @@ void RadioButton::uncheckGroup() {
 void RadioButton::paint(Graphics& g) {
     const int width = getWidth();
     const int height = getHeight();
-    g.setFont(::CreateFontIndirectW(&mLogFont));
-    g.setBkMode(TRANSPARENT);
-    g.setTextColor(mTextColor);
-    g.setBrushColor(mBackColor);
-    g.fillRect(Rect(0, 0, width, height));
+    fillBackground(g);
 
     const bool textLeft = (getStyle() & BS_LEFTTEXT) != 0;
     const int textX = textLeft ? 1 : 17;

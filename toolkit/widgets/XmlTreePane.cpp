@@ -118,17 +118,21 @@ int XmlTreePane::getIconIndex(const std::wstring& path) {
     return index;
 }
 
+Element* XmlTreePane::recordNewElement(HTREEITEM item, const std::wstring& path) {
+    auto* element = new Element(L"TreeItem");
+    element->setAttribute(L"path", path);
+    recordItem(item, element);
+    const int icon = getIconIndex(path);
+    mTree.setItemImage(item, icon, icon);
+    return element;
+}
+
 HTREEITEM XmlTreePane::addChild(HTREEITEM item, const std::wstring& path) {
     Element* parent = getElement(item);
     if (!parent) return nullptr;
     HTREEITEM added = mTree.insertItem(getFileTitle(path), item, TVI_LAST, 0);
     if (!added) return nullptr;
-    auto* element = new Element(L"TreeItem");
-    element->setAttribute(L"path", path);
-    parent->appendChild(element);
-    recordItem(added, element);
-    const int icon = getIconIndex(path);
-    mTree.setItemImage(added, icon, icon);
+    parent->appendChild(recordNewElement(added, path));
     return added;
 }
 
@@ -142,12 +146,7 @@ HTREEITEM XmlTreePane::addSibling(HTREEITEM item, const std::wstring& path) {
     if (!element) return nullptr;
     HTREEITEM added = mTree.insertItem(getFileTitle(path), parentItem, item, 0);
     if (!added) return nullptr;
-    auto* sibling = new Element(L"TreeItem");
-    sibling->setAttribute(L"path", path);
-    element->addSibling(sibling);
-    recordItem(added, sibling);
-    const int icon = getIconIndex(path);
-    mTree.setItemImage(added, icon, icon);
+    element->addSibling(recordNewElement(added, path));
     return added;
 }
 

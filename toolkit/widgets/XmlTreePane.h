@@ -55,6 +55,8 @@ public:
 
 private:
     int getItemImage(HTREEITEM item) const;
+    // A new "TreeItem" element for the path, recorded for the item, whose icon it sets.
+    Element* recordNewElement(HTREEITEM item, const std::wstring& path);
 
     HIMAGELIST mImageList = nullptr;
     std::map<std::wstring, int> mIconCache;

@@ -110,6 +110,14 @@ void Component::paint(Graphics& g) {
     g.fillRect(Rect(0, 0, getWidth(), getHeight()));
 }
 
+void Component::fillBackground(Graphics& g) {
+    g.setFont(::CreateFontIndirectW(&mLogFont));
+    g.setBkMode(TRANSPARENT);
+    g.setTextColor(mTextColor);
+    g.setBrushColor(mBackColor);
+    g.fillRect(Rect(0, 0, getWidth(), getHeight()));
+}
+
 void Component::drawFrame(Graphics& g, int x, int y, int width, int height, int radius) {
     HGDIOBJ hollow = ::SelectObject(g.getHDC(), ::GetStockObject(HOLLOW_BRUSH));
     if (hasFocus()) {

@@ -53,6 +53,10 @@ public:
     const Rect& getRect() const { return mRect; }
 
 protected:
+    // Selects the window's font, transparent text in the text colour, and fills the
+    // whole surface with the back colour: the first steps of most paint operations.
+    void fillBackground(Graphics& g);
+
     Rect mRect;
     bool mHovered = false;
     bool mFocused = false;
