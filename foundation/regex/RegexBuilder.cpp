@@ -1,18 +1,15 @@
 #include "foundation/regex/RegexBuilder.h"
 
 #include "foundation/regex/RegexCharacters.h"
-
-#include <cwchar>
+#include "foundation/regex/RegexParserHelpers.h"
 
 using namespace regexchars;
+using namespace regexbuild;
 
 namespace {
 
 constexpr int kUnbounded = CRepeatBaseElxT::kUnbounded;
-constexpr int kMaxGroupDepth = 64;
 constexpr int kMaxStackedQuantifiers = 8;
-
-bool isDigit(int c) { return c >= '0' && c <= '9'; }
 
 bool sameName(const std::wstring& a, const std::wstring& b) {
     if (a.size() != b.size()) return false;
@@ -21,18 +18,6 @@ bool sameName(const std::wstring& a, const std::wstring& b) {
     }
     return true;
 }
-
-int flagBit(int c) {
-    switch (c) {
-    case 'i': case 'I': return IGNORECASE;
-    case 'm': case 'M': return MULTILINE;
-    case 's': case 'S': return SINGLELINE;
-    case 'g': case 'G': return GLOBAL;
-    default: return 0;
-    }
-}
-
-bool isClassLetter(int c) { return c > 0 && std::wcschr(L"wWsSdD", static_cast<wchar_t>(c)) != nullptr; }
 
 void appendCode(std::wstring& text, int code) {
     if (code > 0xFFFF && code <= 0x10FFFF) {
@@ -45,6 +30,7 @@ void appendCode(std::wstring& text, int code) {
 }
 
 } // namespace
+
 
 void CBuilderT<wchar_t>::clear() {
     for (ElxInterface* element : mElements) delete element;
@@ -256,258 +242,6 @@ CBuilderT<wchar_t>::Atom CBuilderT<wchar_t>::parseEscape(const RegexToken& token
     mReferences.push_back(Reference{reference, 0, number, name});
     atom.element = reference;
     return atom;
-}
-
-// Reads a group name ([A-Za-z0-9_]+) in "<" ">" or in single quotes, the opening one at
-// pos; pos moves past the closing one. A name made only of digits is kept as it is.
-bool CBuilderT<wchar_t>::readName(int& pos, std::wstring& name) const {
-    int open = mLexer->raw(pos);
-    if (open != '<' && open != '\'') return false;
-    int close = open == '<' ? '>' : '\'';
-    int q = pos + 1;
-    std::wstring text;
-    while (isWordChar(mLexer->raw(q))) text += static_cast<wchar_t>(mLexer->raw(q++));
-    if (text.empty() || mLexer->raw(q) != close) return false;
-    name = text;
-    pos = q + 1;
-    return true;
-}
-
-CBuilderT<wchar_t>::Saved CBuilderT<wchar_t>::save() const {
-    return Saved{mLexer->save(), static_cast<int>(mNumbered.size()), mNamed.size(), mReferences.size()};
-}
-
-void CBuilderT<wchar_t>::restore(const Saved& saved) {
-    mLexer->restore(saved.lexer);
-    mNumbered.resize(static_cast<size_t>(saved.numbered));
-    mNamed.resize(saved.named);
-    mReferences.resize(saved.references);
-}
-
-// An unclosed "(" is read as a literal; remembering its position keeps nested unclosed
-// groups from being parsed again and again.
-const ElxInterface* CBuilderT<wchar_t>::parseGroup(int openPos, int& flags, int depth) {
-    // Deeper nesting is read as literal text: it keeps the parser's and the matcher's
-    // C++ recursion (which follows the nesting) within any thread's stack.
-    if (depth >= kMaxGroupDepth || mUnclosedGroups.count(openPos) != 0) return nullptr;
-    Saved saved = save();
-    const ElxInterface* group = parseGroupBody(flags, depth);
-    if (group == nullptr) {
-        restore(saved);
-        mUnclosedGroups.insert(openPos);
-    }
-    return group;
-}
-
-const ElxInterface* CBuilderT<wchar_t>::parseGroupBody(int& flags, int depth) {
-    int pos = mLexer->position();
-    bool rightToLeft = (flags & RIGHTTOLEFT) != 0;
-    int inner = flags;
-    auto content = [&]() -> const ElxInterface* {
-        const ElxInterface* element = parseAlternation(inner, depth + 1);
-        return mLexer->next(false).is(')') ? element : nullptr;
-    };
-    auto capture = [&](CBracketElxT* bracket) -> const ElxInterface* {
-        const ElxInterface* element = content();
-        if (element == nullptr) return nullptr;
-        bracket->setContent(element);
-        return bracket;
-    };
-    int c1 = mLexer->raw(pos + 1);
-    int c2 = mLexer->raw(pos + 2);
-    if (mLexer->raw(pos) == '?') {
-        if (c1 == ':' || c1 == '>' || c1 == '=' || c1 == '!') {
-            mLexer->setPosition(pos + 2);
-            if (c1 == '=' || c1 == '!') inner &= ~RIGHTTOLEFT;
-            const ElxInterface* element = content();
-            if (element == nullptr || c1 == ':') return element;
-            if (c1 == '>') return keep<CIndependentElxT>(element);
-            return keep<CAssertElxT>(element, c1 == '!');
-        }
-        if (c1 == '<' && (c2 == '=' || c2 == '!')) {
-            mLexer->setPosition(pos + 3);
-            inner |= RIGHTTOLEFT;
-            const ElxInterface* element = content();
-            return element == nullptr ? nullptr : keep<CAssertElxT>(element, c2 == '!');
-        }
-        if (c1 == '(') {
-            mLexer->setPosition(pos + 2);
-            return parseCondition(flags, depth);
-        }
-        std::wstring name;
-        int q = pos + 1;
-        bool recursion = false;
-        if (c1 == 'R') {
-            recursion = true;
-            q = pos + 2;
-            if (mLexer->raw(q) == ')' || readName(q, name)) {
-                if (mLexer->raw(q) == ')') {
-                    mLexer->setPosition(q + 1);
-                    CDelegateElxT* delegate = keep<CDelegateElxT>();
-                    mReferences.push_back(Reference{delegate, 1, name.empty() ? 0 : -1, name});
-                    return delegate;
-                }
-            }
-        } else if (isDigit(c1)) {
-            recursion = true;
-            int number = 0;
-            while (isDigit(mLexer->raw(q))) {
-                if (number < 100000) number = number * 10 + (mLexer->raw(q) - '0');
-                ++q;
-            }
-            if (mLexer->raw(q) == ')') {
-                mLexer->setPosition(q + 1);
-                CDelegateElxT* delegate = keep<CDelegateElxT>();
-                mReferences.push_back(Reference{delegate, 1, number, name});
-                return delegate;
-            }
-        }
-        if (!recursion) {
-            q = c1 == 'P' ? pos + 2 : pos + 1;
-            if ((c1 != 'P' || mLexer->raw(q) == '<') && readName(q, name)) {
-                mLexer->setPosition(q);
-                CBracketElxT* bracket = keep<CBracketElxT>(0, rightToLeft);
-                mNamed.emplace_back(name, bracket);
-                return capture(bracket);
-            }
-            // Option letters, optionally "-" and letters to switch off, then ":" or ")".
-            int on = 0;
-            int off = 0;
-            bool minus = false;
-            q = pos + 1;
-            for (;; ++q) {
-                int c = mLexer->raw(q);
-                if (c == '-' && !minus) {
-                    minus = true;
-                } else if (flagBit(c) != 0) {
-                    (minus ? off : on) |= flagBit(c);
-                } else {
-                    break;
-                }
-            }
-            if (mLexer->raw(q) == ':') {
-                mLexer->setPosition(q + 1);
-                inner = (flags | on) & ~off;
-                return content();
-            }
-            if (mLexer->raw(q) == ')') {
-                mLexer->setPosition(q + 1);
-                flags = (flags | on) & ~off;
-                return getStockElement(0);
-            }
-        }
-        // Anything else after "(?" is an ordinary group whose content starts with "?".
-    }
-    CBracketElxT* bracket = keep<CBracketElxT>(static_cast<int>(mNumbered.size()) + 1, rightToLeft);
-    mNumbered.push_back(bracket);
-    return capture(bracket);
-}
-
-// After "(?(": a group number or name, or an assertion, then the yes and no branches.
-const ElxInterface* CBuilderT<wchar_t>::parseCondition(int flags, int depth) {
-    int pos = mLexer->position();
-    int inner = flags;
-    const ElxInterface* assertion = nullptr;
-    int number = -1;
-    std::wstring name;
-    int c1 = mLexer->raw(pos + 1);
-    int c2 = mLexer->raw(pos + 2);
-    if (mLexer->raw(pos) == '?' && (c1 == '=' || c1 == '!' || (c1 == '<' && (c2 == '=' || c2 == '!')))) {
-        int assertionFlags = flags;
-        assertion = parseGroup(pos - 1, assertionFlags, depth + 1);
-        if (assertion == nullptr) return nullptr;
-    } else {
-        int q = pos;
-        if (mLexer->raw(q) == '<' || mLexer->raw(q) == '\'') {
-            if (!readName(q, name)) return nullptr;
-        } else {
-            while (isWordChar(mLexer->raw(q))) name += static_cast<wchar_t>(mLexer->raw(q++));
-        }
-        if (name.empty() || mLexer->raw(q) != ')') return nullptr;
-        mLexer->setPosition(q + 1);
-        bool digits = true;
-        for (wchar_t c : name) digits = digits && isDigit(c);
-        if (digits) {
-            number = name.size() > 6 ? 1000000 : std::stoi(name);
-            name.clear();
-        }
-    }
-    const ElxInterface* yes = parseSequence(inner, depth + 1);
-    const ElxInterface* no = getStockElement(0);
-    if (mLexer->peek(false).is('|')) {
-        mLexer->next(false);
-        no = parseAlternation(inner, depth + 1);
-    }
-    if (!mLexer->next(false).is(')')) return nullptr;
-    CConditionElxT* condition = keep<CConditionElxT>(yes, no);
-    if (assertion != nullptr) {
-        condition->setAssertion(assertion);
-    } else {
-        mReferences.push_back(Reference{condition, 2, number, name});
-    }
-    return condition;
-}
-
-// After "[": the items up to "]". An unclosed set gives null (the "[" is then a literal).
-const ElxInterface* CBuilderT<wchar_t>::parseSet(int flags) {
-    RegexLexer::State saved = mLexer->save();
-    bool rightToLeft = (flags & RIGHTTOLEFT) != 0;
-    bool negated = false;
-    if (mLexer->raw(mLexer->position()) == '^') {
-        negated = true;
-        mLexer->setPosition(mLexer->position() + 1);
-    }
-    CRangeElxT* set = keep<CRangeElxT>(rightToLeft, negated);
-    for (;;) {
-        RegexToken token = mLexer->next(true);
-        if (token.atEnd()) {
-            mLexer->restore(saved);
-            return nullptr;
-        }
-        if (token.is(']')) break;
-        int c = token.ch;
-        bool escape = token.special && mLexer->raw(token.pos) == '\\';
-        if (token.is('[') && !escape) {
-            int q = token.pos + 2;
-            bool negatedClass = mLexer->raw(q) == '^';
-            if (negatedClass) ++q;
-            std::wstring name;
-            while ((mLexer->raw(q) >= 'a' && mLexer->raw(q) <= 'z')) name += static_cast<wchar_t>(mLexer->raw(q++));
-            int kind = CPosixElxT::kindOf(name);
-            if (kind >= 0 && mLexer->raw(q) == ':' && mLexer->raw(q + 1) == ']') {
-                set->addClass(keep<CPosixElxT>(kind, negatedClass, rightToLeft));
-                mLexer->setPosition(q + 2);
-                continue;
-            }
-            mLexer->setPosition(token.pos + 1);  // not a POSIX class: "[" is a literal
-        } else if (escape && isClassLetter(c)) {
-            set->addClass(static_cast<const CRangeElxT*>(stockClass(c, rightToLeft)));
-            // A "-" after a class cannot start a range: it is a literal.
-            if (mLexer->peek(true).is('-')) {
-                mLexer->next(true);
-                set->addRange('-', '-');
-            }
-            continue;
-        } else if (token.is('-')) {
-            set->addRange('-', '-');
-            continue;
-        }
-        RegexLexer::State before = mLexer->save();
-        if (mLexer->next(true).is('-')) {
-            RegexToken last = mLexer->next(true);
-            bool lastEscape = last.special && mLexer->raw(last.pos) == '\\';
-            if (last.isLiteral() || (lastEscape && !isClassLetter(last.ch))) {
-                int low = c < last.ch ? c : last.ch;
-                int high = c < last.ch ? last.ch : c;
-                set->addRange(low, high);
-                continue;
-            }
-        }
-        mLexer->restore(before);
-        set->addRange(c, c);
-    }
-    if (flags & IGNORECASE) set->widenCase();
-    return set;
 }
 
 // Reads "*", "+", "?" or "{n}", "{n,}", "{n,m}" (braces without a leading number give
