@@ -315,8 +315,8 @@ bool TabbedPane::onMouseMove(int, int) {
 }
 
 void TabbedPane::paint(Graphics& g) {
-    const int width = getWidth();
-    const int height = getHeight();
+    const int width = g.getWidth();
+    const int height = g.getHeight();
     const int t = mThickness;
     g.setBrushColor(mBackColor);
     g.fillRect(0, 0, width, height);
