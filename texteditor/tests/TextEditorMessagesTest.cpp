@@ -241,3 +241,41 @@ TEST(TextEditorColors, ParseColorReadsRgbIntoColorref) {
     EXPECT_EQ(TextEditor::parseColor(L"#"), 0u);
     EXPECT_EQ(TextEditor::parseColor(L"FF8000"), 0u);
 }
+
+TEST(TextEditorMessages, ScrollMessagesNotifyAndMoveTheView) {
+    EditorFixture f(300, 100);
+    std::wstring text;
+    for (int i = 0; i < 50; ++i) text += L"row\r\n";
+    f.editor.setText(text);
+    f.frame.forget();
+    f.send(WM_VSCROLL, SB_LINEDOWN);
+    EXPECT_EQ(f.frame.count(EN_VSCROLL), 1);
+    EXPECT_EQ(f.send(EM_GETFIRSTVISIBLELINE), 1);
+    f.send(EM_SCROLL, SB_PAGEDOWN);
+    EXPECT_GT(f.send(EM_GETFIRSTVISIBLELINE), 2);
+    f.send(WM_VSCROLL, SB_BOTTOM);
+    const LRESULT bottom = f.send(EM_GETFIRSTVISIBLELINE);
+    f.send(WM_VSCROLL, SB_LINEDOWN);
+    EXPECT_EQ(f.send(EM_GETFIRSTVISIBLELINE), bottom);  // never past the end
+    f.send(WM_VSCROLL, SB_TOP);
+    EXPECT_EQ(f.send(EM_GETFIRSTVISIBLELINE), 0);
+    f.send(WM_HSCROLL, SB_LINERIGHT);
+    EXPECT_EQ(f.frame.count(EN_HSCROLL), 1);
+    // Selecting far down scrolls the caret's row into view.
+    f.send(EM_SETSEL, 200, 200);
+    const LRESULT first = f.send(EM_GETFIRSTVISIBLELINE);
+    EXPECT_LE(first, 40);
+    EXPECT_GT(first + f.editor.getVisibleRows(), 40);
+}
+
+TEST(TextEditorMessages, OnlyEditableMultiLineEditorsAcceptDroppedFiles) {
+    EditorFixture f;
+    auto accepts = [&](HWND hwnd) { return (::GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) != 0; };
+    EXPECT_TRUE(accepts(f.editor.m_hWnd));
+    f.send(EM_SETREADONLY, 1);
+    EXPECT_FALSE(accepts(f.editor.m_hWnd));
+    f.send(EM_SETREADONLY, 0);
+    EXPECT_TRUE(accepts(f.editor.m_hWnd));
+    f.editor.setSingleLine();
+    EXPECT_FALSE(accepts(f.editor.m_hWnd));
+}
