@@ -128,6 +128,8 @@ public:
     virtual LRESULT onPaint();
     virtual LRESULT onImeComposition(WPARAM wParam, LPARAM lParam);
     virtual LRESULT onImeStartComposition(WPARAM wParam, LPARAM lParam);
+    // IMR_RECONVERTSTRING: hands the selection (or the caret's line) to the input method.
+    LRESULT onImeRequest(WPARAM request, LPARAM lParam);
     virtual LRESULT onRButtonDown(int x, int y);
     virtual LRESULT onRButtonUp(int x, int y);
     LRESULT onVScroll(int code);

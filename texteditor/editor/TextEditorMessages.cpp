@@ -51,6 +51,7 @@ LRESULT TextEditor::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
         case WM_IME_STARTCOMPOSITION: return onImeStartComposition(wParam, lParam);
         case WM_IME_COMPOSITION: return onImeComposition(wParam, lParam);
         case WM_IME_CHAR: return 0;
+        case WM_IME_REQUEST: return onImeRequest(wParam, lParam);
         case WM_TIMER: return onTimer(wParam, lParam);
         case WM_HSCROLL:
             notifyParent(EN_HSCROLL);

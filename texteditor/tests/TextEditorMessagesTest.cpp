@@ -279,3 +279,20 @@ TEST(TextEditorMessages, OnlyEditableMultiLineEditorsAcceptDroppedFiles) {
     f.editor.setSingleLine();
     EXPECT_FALSE(accepts(f.editor.m_hWnd));
 }
+
+TEST(TextEditorMessages, ReconversionRequestHandsOverTheSelection) {
+    EditorFixture f;
+    f.editor.setText(L"first line\r\n\x6F22\x5B57 here\r\n");
+    f.send(EM_SETSEL, 12, 14);
+    const LRESULT size = f.send(WM_IME_REQUEST, IMR_RECONVERTSTRING, 0);
+    EXPECT_EQ(size, (2 + 1) * 2 + 32);
+    std::vector<char> buffer(static_cast<size_t>(size), '\0');
+    auto* reconvert = reinterpret_cast<RECONVERTSTRING*>(buffer.data());
+    EXPECT_EQ(f.send(WM_IME_REQUEST, IMR_RECONVERTSTRING, reinterpret_cast<LPARAM>(reconvert)), size);
+    EXPECT_EQ(reconvert->dwStrLen, 2u);
+    EXPECT_EQ(reconvert->dwStrOffset, 32u);
+    EXPECT_EQ(std::wstring(reinterpret_cast<const wchar_t*>(buffer.data() + 32)), L"\x6F22\x5B57");
+    f.send(EM_SETSEL, 3, 3);  // nothing selected: the caret's line without its break
+    EXPECT_EQ(f.send(WM_IME_REQUEST, IMR_RECONVERTSTRING, 0), (10 + 1) * 2 + 32);
+    EXPECT_EQ(f.send(WM_IME_REQUEST, IMR_COMPOSITIONWINDOW, 0), 0);
+}
