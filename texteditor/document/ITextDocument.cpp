@@ -51,7 +51,7 @@ std::wstring ITextDocument::getLineText(uint32_t line, bool) const {
     if (line + 1 >= lines.size() || getText().empty()) return std::wstring();
     const uint32_t length = getLineLength(line);
     if (length == 0) return std::wstring();
-    return getText().substr(lines[line]->start, length);
+    return getText().substr(lines[line].start, length);
 }
 
 uint32_t ITextDocument::getLine(uint32_t line, wchar_t* buffer, uint32_t maxChars) const {
@@ -71,12 +71,12 @@ uint32_t ITextDocument::findLine(uint32_t value, bool byRow) const {
         // Rows never decrease from record to record: the first record starting at the
         // row, else the last one starting before it.
         auto it = std::lower_bound(lines.begin(), lines.end(), value,
-                                   [](const std::unique_ptr<WrapInfo>& w, uint32_t v) { return w->firstRow < v; });
-        if (it != lines.end() && (*it)->firstRow == value) return static_cast<uint32_t>(it - lines.begin());
+                                   [](const WrapInfo& w, uint32_t v) { return w.firstRow < v; });
+        if (it != lines.end() && it->firstRow == value) return static_cast<uint32_t>(it - lines.begin());
         return it == lines.begin() ? 0 : static_cast<uint32_t>(it - lines.begin() - 1);
     }
     auto it = std::upper_bound(lines.begin(), lines.end(), value,
-                               [](uint32_t v, const std::unique_ptr<WrapInfo>& w) { return v < w->start; });
+                               [](uint32_t v, const WrapInfo& w) { return v < w.start; });
     uint32_t index = it == lines.begin() ? 0 : static_cast<uint32_t>(it - lines.begin() - 1);
     // The end of the text lies on the last text line, never on the sentinel.
     if (count >= 2 && index > count - 2) index = static_cast<uint32_t>(count - 2);
@@ -91,18 +91,18 @@ uint32_t ITextDocument::getLastLineIndex() const {
 
 uint32_t ITextDocument::getLineLength(uint32_t line) const {
     if (line + 1 >= lines.size()) return 0;
-    return lines[line + 1]->start - lines[line]->start;
+    return lines[line + 1].start - lines[line].start;
 }
 
 uint32_t ITextDocument::getLineStart(uint32_t line) const {
     if (line >= lines.size()) return 0xFFFFFFFFu;
-    return lines[line]->start;
+    return lines[line].start;
 }
 
 void ITextDocument::getLineAndColumn(uint32_t offset, uint32_t* line, uint32_t* column) const {
     const uint32_t found = getLineAt(offset);
     if (line) *line = found;
-    if (column && found < lines.size()) *column = offset - lines[found]->start;
+    if (column && found < lines.size()) *column = offset - lines[found].start;
 }
 
 uint32_t ITextDocument::getLineStartOf(uint32_t offset) const { return getLineStart(getLineAt(offset)); }
@@ -112,7 +112,7 @@ bool ITextDocument::isLineStart(uint32_t offset) const { return getLineStartOf(o
 uint32_t ITextDocument::getWrappedRow(uint32_t line, uint32_t column) const {
     if (lines.empty()) return 0;
     if (line >= lines.size()) line = static_cast<uint32_t>(lines.size() - 1);
-    return lines[line]->getRowOfColumn(column) + lines[line]->firstRow;
+    return lines[line].getRowOfColumn(column) + lines[line].firstRow;
 }
 
 std::wstring ITextDocument::getNewLineString() const {
@@ -144,11 +144,11 @@ void ITextDocument::rebuildLineTable() {
         } else {
             continue;
         }
-        lines.push_back(std::make_unique<WrapInfo>(lineStart));
+        lines.emplace_back(lineStart);
         lineStart = i + 1;
     }
-    lines.push_back(std::make_unique<WrapInfo>(lineStart));
-    lines.push_back(std::make_unique<WrapInfo>(length));
+    lines.emplace_back(lineStart);
+    lines.emplace_back(length);
 
     newLineFlags = (loneCR ? kCR : 0u) | (loneLF ? kLF : 0u) | (pairs ? kCRLF : 0u);
     if (loneCR > loneLF && loneCR > pairs) {
@@ -170,7 +170,7 @@ void ITextDocument::updateLineTable(uint32_t start, uint32_t removedLength, uint
     const uint32_t oldEnd = start + removedLength;
     const int64_t delta = static_cast<int64_t>(insertedLength) - static_cast<int64_t>(removedLength);
     const size_t sentinel = lines.size() - 1;
-    auto byStart = [](const std::unique_ptr<WrapInfo>& w, uint32_t v) { return w->start < v; };
+    auto byStart = [](const WrapInfo& w, uint32_t v) { return w.start < v; };
 
     // Records of lines that start before the edit keep their place (the first record,
     // at 0, always stays); records whose line break ends two or more characters after
@@ -192,7 +192,7 @@ void ITextDocument::updateLineTable(uint32_t start, uint32_t removedLength, uint
     const size_t oldCount = keptFrom - from;
     const size_t reused = std::min(oldCount, found.size());
     for (size_t i = 0; i < reused; ++i) {
-        WrapInfo& record = *lines[from + i];
+        WrapInfo& record = lines[from + i];
         record.start = found[i];
         record.rowCount = 0;
         record.breaks.clear();
@@ -201,17 +201,17 @@ void ITextDocument::updateLineTable(uint32_t start, uint32_t removedLength, uint
         lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(from + reused),
                     lines.begin() + static_cast<std::ptrdiff_t>(keptFrom));
     } else if (found.size() > oldCount) {
-        std::vector<std::unique_ptr<WrapInfo>> added;
+        std::vector<WrapInfo> added;
         added.reserve(found.size() - reused);
-        for (size_t i = reused; i < found.size(); ++i) added.push_back(std::make_unique<WrapInfo>(found[i]));
+        for (size_t i = reused; i < found.size(); ++i) added.emplace_back(found[i]);
         lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(keptFrom), std::make_move_iterator(added.begin()),
                      std::make_move_iterator(added.end()));
     }
     const size_t shiftFrom = from + found.size();
     if (delta != 0) {
         for (size_t i = shiftFrom; i + 1 < lines.size(); ++i) {
-            lines[i]->start = static_cast<uint32_t>(static_cast<int64_t>(lines[i]->start) + delta);
+            lines[i].start = static_cast<uint32_t>(static_cast<int64_t>(lines[i].start) + delta);
         }
     }
-    lines.back()->start = newLength;
+    lines.back().start = newLength;
 }

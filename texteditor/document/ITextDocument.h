@@ -7,7 +7,6 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -68,8 +67,8 @@ public:
     uint32_t getNewLineFlags() const { return newLineFlags; }
     uint32_t getNewLineStyle() const { return newLineStyle; }
 
-    WrapInfo& lineAt(uint32_t index) { return *lines[index]; }
-    const WrapInfo& lineAt(uint32_t index) const { return *lines[index]; }
+    WrapInfo& lineAt(uint32_t index) { return lines[index]; }
+    const WrapInfo& lineAt(uint32_t index) const { return lines[index]; }
 
 protected:
     // Builds the whole table from the text, with the break flags and the style.
@@ -83,6 +82,8 @@ protected:
     uint32_t newLineFlags = 0;
     uint32_t newLineStyle = kCRLF;
     int encoding = 1;  // UTF-16LE
-    std::vector<std::unique_ptr<WrapInfo>> lines;
+    // The records by value, side by side: the per-keystroke shift of the starts after
+    // an edit walks memory in order.
+    std::vector<WrapInfo> lines;
     std::wstring fileName;
 };
