@@ -117,3 +117,44 @@ TEST_F(TablePaint, GridLinesStayPutAndTheBandIsDrawnTranslucent) {
     EXPECT_NE(pixel(band, 200, rowY(4) + 3), pixel(released, 200, rowY(4) + 3));
     EXPECT_EQ(pixel(band, 60, rowY(4) + 3), pixel(released, 60, rowY(4) + 3));
 }
+
+// For looking at the table by eye: run with --gtest_also_run_disabled_tests and take a
+// screenshot of the display while it waits.
+TEST(TableShow, DISABLED_FilledTableStaysOnScreen) {
+    RecordingFrame frame;
+    ASSERT_TRUE(frame.create());
+    ::SetWindowPos(frame.m_hWnd, nullptr, 0, 0, 720, 520, SWP_NOZORDER);
+    frame.setVisible(true);
+    TableComponent table;
+    ASSERT_TRUE(table.createWithDefaultBounds(frame.m_hWnd));
+    table.setBounds(10, 10, 680, 460);
+    table.addColumn(L"Start", 70);
+    table.addColumn(L"End", 70);
+    table.addColumn(L"Sentence", 260);
+    table.addColumn(L"Translation", 200);
+    table.setExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_CHECKBOXES | LVS_EX_GRIDLINES);
+    table.setColumnNumbered(true, 2);
+    for (int row = 0; row < 300; ++row) {
+        wchar_t time[16];
+        ::swprintf(time, 16, L"%02d:%02d:%02d", row / 60, row % 60, (row * 7) % 100);
+        table.addItem(time, -1);
+        table.setItemText(time, row, 1);
+        table.setItemText(L"Sentence number " + std::to_wstring(row) + L" of the lesson, long enough to be cut",
+                          row, 2);
+        table.setItemText(L"\u8a33 " + std::to_wstring(row), row, 3);
+        table.setChecked(row, row % 3 == 0);
+    }
+    table.setColumnWidth(3, 200);
+    table.setFocus();
+    LVITEMW selectedState{};
+    selectedState.state = LVIS_SELECTED;
+    for (int row : {4, 5, 6, 9}) {
+        ::SendMessageW(table.m_hWnd, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&selectedState));
+    }
+    const char* wait = ::getenv("TABLE_SHOW_MS");
+    const DWORD until = ::GetTickCount() + (wait ? std::atoi(wait) : 2000);
+    while (::GetTickCount() < until) {
+        pumpMessages();
+        ::Sleep(20);
+    }
+}

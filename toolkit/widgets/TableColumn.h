@@ -7,9 +7,11 @@
 #include <commctrl.h>
 
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "toolkit/graphics/Image.h"
 #include "toolkit/widgets/CharWidthCache.h"
 #include "toolkit/widgets/TableItem.h"
 #include "toolkit/window/Rect.h"
@@ -94,6 +96,10 @@ public:
     // With row -1 the width that shows every row's text; else the width of that row's text.
     int getAutomaticWidth(const LOGFONTW& font, int row) const;
 
+    // A 64 x 32 strip (normal look on top, hot look below); while it holds a picture the
+    // header is drawn from it.
+    Image& getHeaderImage() { return *mHeaderImage; }
+
     HIMAGELIST getImageList() const { return mImageList; }
     void setImageList(HIMAGELIST imageList) { mImageList = imageList; }
     bool hasCheckBoxes() const { return mCheckBoxes; }
@@ -113,10 +119,13 @@ public:
 
 private:
     void paintCheckBox(Graphics& g, bool checked, int x, int y);
+    void drawHeaderName(Graphics& g, const Rect& header);
 
     std::wstring mName;
     Rect mHeaderRect;
     Rect mColumnRect;
+    // Shared by copies: a column is copied only while it is placed in its model.
+    std::shared_ptr<Image> mHeaderImage = std::make_shared<Image>();
     std::vector<TableItem> mItems;
     std::map<int, UINT> mStates;
     std::map<int, UINT> mSnapshot;

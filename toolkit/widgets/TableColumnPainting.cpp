@@ -20,6 +20,11 @@ void TableColumn::paint(Graphics& g, int horizontalPosition, bool hot) {
 void TableColumn::paintHeader(Graphics& g, int horizontalPosition, bool hot) {
     Rect r = mHeaderRect;
     r.x -= horizontalPosition;
+    if (mHeaderImage->isLoaded()) {
+        g.drawImage(*mHeaderImage, r, Rect(0, hot ? 16 : 0, 64, 16));
+        drawHeaderName(g, r);
+        return;
+    }
     g.setBrushColor(::GetSysColor(COLOR_BTNFACE));
     g.fillRect(r);
     if (hot) {
@@ -31,8 +36,12 @@ void TableColumn::paintHeader(Graphics& g, int horizontalPosition, bool hot) {
     g.drawLine(separator + 1, r.y + 2, separator + 1, r.y + r.height - 4, 0xFAFAFA);
     g.fillRectAlpha(r.x + 1, r.y + r.height - 2, {r.width - 2, 2, hot ? 0xFFDC96u : 0xD2D2D2u, 0xEB});
 
+    drawHeaderName(g, r);
+}
+
+void TableColumn::drawHeaderName(Graphics& g, const Rect& header) {
     g.setTextColor(::GetSysColor(COLOR_WINDOWTEXT));
-    RECT text{r.x + 4, r.y + 4, r.x + r.width - 4, r.y + r.height - 4};
+    RECT text{header.x + 4, header.y + 4, header.x + header.width - 4, header.y + header.height - 4};
     std::wstring name = mName;
     ::DrawTextW(g.getHDC(), name.data(), static_cast<int>(name.size()), &text, DT_PATH_ELLIPSIS | DT_NOPREFIX);
 }
