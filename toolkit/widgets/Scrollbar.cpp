@@ -96,7 +96,7 @@ void Scrollbar::updateScrollBars() {
         info.nMax = rows - 1 >= 1 ? rows - 1 : 1;
         // Style bit 0x40 lets the vertical bar disappear while everything fits.
         if (style & 0x40) info.fMask &= ~SIF_DISABLENOSCROLL;
-        ::SetScrollInfo(mScrollWindow, SB_VERT, &info, TRUE);
+        bool changed = setBarInfo(SB_VERT, info);
 
         info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
         info.nPos = getHorizontalPosition();
@@ -104,12 +104,34 @@ void Scrollbar::updateScrollBars() {
         info.nMax = contentWidth - 1 >= 1 ? contentWidth - 1 : 1;
         // Bit 0x80 does the same for the horizontal bar.
         if (style & 0x80) info.fMask &= ~SIF_DISABLENOSCROLL;
-        ::SetScrollInfo(mScrollWindow, SB_HORZ, &info, TRUE);
+        changed = setBarInfo(SB_HORZ, info) || changed;
+        if (changed) invalidateScrollBars();
     }
     setVerticalRange(std::max(0, rows - getVerticalPage()));
     setHorizontalRange(std::max(0, contentWidth - getHorizontalPage()));
     if (getHorizontalBarHeight() == 0) setHorizontalPosition(0);
     if (getHorizontalRange() < getHorizontalPosition()) setHorizontalPosition(getHorizontalRange());
+}
+
+bool Scrollbar::setBarInfo(int bar, SCROLLINFO info) {
+    SCROLLINFO& last = mLastInfo[bar == SB_VERT ? 1 : 0];
+    // The bar keeps its own position while the thumb is dragged, so the position is
+    // compared with the bar's, not with the one set last.
+    SCROLLINFO current{};
+    current.cbSize = sizeof current;
+    current.fMask = SIF_POS;
+    ::GetScrollInfo(mScrollWindow, bar, &current);
+    if (last.cbSize && last.fMask == info.fMask && last.nMax == info.nMax && last.nPage == info.nPage &&
+        current.nPos == info.nPos) {
+        return false;
+    }
+    ::SetScrollInfo(mScrollWindow, bar, &info, FALSE);
+    last = info;
+    return true;
+}
+
+void Scrollbar::invalidateScrollBars() {
+    if (mScrollWindow) ::RedrawWindow(mScrollWindow, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
 }
 
 bool Scrollbar::clampPositions() {

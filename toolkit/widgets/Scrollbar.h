@@ -35,6 +35,10 @@ public:
     // WM_HSCROLL goes to the horizontal axis, anything else to the vertical one.
     virtual void onScroll(UINT message, WPARAM wParam);
     virtual void scrollContent(int dx, int dy);
+    // Asks for the scroll bars to be drawn again with the next paint of the window.
+    // Drawing them at once costs milliseconds each time under Wine, and a table that is
+    // being filled changes them with every row.
+    virtual void invalidateScrollBars();
 
     // Scrolls by whole steps, limited to the ranges.
     void scrollBy(int dx, int dy);
@@ -46,13 +50,18 @@ public:
     int getVerticalBarWidth() const;
     int getHorizontalBarHeight() const;
 
-    void setScrollWindow(HWND window) { mScrollWindow = window; }
+    void setScrollWindow(HWND window) {
+        mScrollWindow = window;
+        mLastInfo[0] = mLastInfo[1] = SCROLLINFO{};
+    }
     HWND getScrollWindow() const { return mScrollWindow; }
 
 private:
     void scrollAxis(bool vertical, int code);
     int trackPosition(int bar) const;
     void invalidateWindow() const;
+    // Sets a bar's information when it differs from what was set last; true then.
+    bool setBarInfo(int bar, SCROLLINFO info);
 
     int mVerticalPosition = 0;
     int mVerticalRange = 0;
@@ -61,4 +70,5 @@ private:
     int mVerticalPage = 0;
     int mHorizontalPage = 0;
     HWND mScrollWindow = nullptr;
+    SCROLLINFO mLastInfo[2] = {};  // SB_HORZ and SB_VERT as last set
 };

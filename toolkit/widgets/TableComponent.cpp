@@ -25,6 +25,8 @@ void TableComponent::destroy() {
     mListenerList.clear();
     mHotColumn = -1;
     mCurrentRow = -1;
+    mRepaintPending = false;
+    mScrollBarsPending = false;
     Component::destroy();
 }
 

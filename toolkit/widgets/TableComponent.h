@@ -34,6 +34,10 @@ public:
     bool onTimer(WPARAM wParam, LPARAM lParam) override;
     LRESULT windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
     void paint(Graphics& g) override;
+    // A whole-window repaint asked for while one is still pending costs nothing: a table
+    // being filled asks for one with every cell.
+    void repaint(const RECT* area = nullptr, bool erase = false) override;
+    void invalidateScrollBars() override;
     bool onSetFocus(HWND previous) override;
     bool onKillFocus() override;
     bool onKeyDown(WPARAM key, LPARAM lParam) override;
@@ -141,4 +145,6 @@ protected:
     UINT_PTR mAutoScrollTimer = 0;
     int mHotColumn = -1;
     int mCurrentRow = -1;
+    bool mRepaintPending = false;
+    bool mScrollBarsPending = false;
 };

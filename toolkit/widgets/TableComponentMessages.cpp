@@ -23,6 +23,14 @@ std::wstring textOf(const wchar_t* text) { return text && text != LPSTR_TEXTCALL
 
 LRESULT TableComponent::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
+    if (msg == WM_PAINT) {
+        mRepaintPending = false;
+        if (mScrollBarsPending) {
+            // Marked now, the frame is drawn by this paint's BeginPaint.
+            mScrollBarsPending = false;
+            ::RedrawWindow(hwnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
+        }
+    }
     if (handleListViewMessage(msg, wParam, lParam, result)) return result;
     return Component::windowProc(hwnd, msg, wParam, lParam);
 }

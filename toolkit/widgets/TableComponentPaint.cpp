@@ -5,6 +5,20 @@
 #include "toolkit/graphics/Graphics.h"
 #include "toolkit/widgets/TableComponent.h"
 
+void TableComponent::repaint(const RECT* area, bool erase) {
+    if (!m_hWnd) return;
+    if (!area && !erase) {
+        if (mRepaintPending) return;
+        mRepaintPending = true;
+    }
+    Table::repaint(area, erase);
+}
+
+void TableComponent::invalidateScrollBars() {
+    mScrollBarsPending = true;
+    repaint();
+}
+
 void TableComponent::paint(Graphics& g) {
     const int width = getWidth();
     const int height = getHeight();
