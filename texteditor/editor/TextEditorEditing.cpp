@@ -106,8 +106,8 @@ bool TextEditor::replaceRange(const std::wstring& text, TextRange range, bool re
     const int length = static_cast<int>(getTextLength());
     if (range.start < 0 || range.start > length) range.start = 0;
     if (range.end > length || range.end < range.start) range.end = length;
-    if (!readOnly && record) {
-        setModified(true);
+    const bool recorded = !readOnly && record;
+    if (recorded) {
         history->record(range, text, document->getTextInRange(range), static_cast<int>(selection.caret));
     } else {
         // The recorded events no longer describe this text: replaying one of them would
@@ -116,6 +116,8 @@ bool TextEditor::replaceRange(const std::wstring& text, TextRange range, bool re
         history->forgetSavedPosition();
     }
     replayReplace(text, range);
+    // As from an EDIT control, EN_CHANGE follows EN_UPDATE: the parent reads the new text.
+    if (recorded) setModified(true);
     return true;
 }
 

@@ -16,6 +16,7 @@ public:
     bool onCommand(HWND control, int, int code) override {
         codes.push_back(code);
         senders.push_back(control);
+        lengths.push_back(::GetWindowTextLengthW(control));
         return true;
     }
     int count(int code) const {
@@ -26,10 +27,12 @@ public:
     void forget() {
         codes.clear();
         senders.clear();
+        lengths.clear();
     }
 
     std::vector<int> codes;
     std::vector<HWND> senders;
+    std::vector<int> lengths;  // the sender's text length when each notification came
 };
 
 // An editor of 300 x 200 pixels in a hidden frame.

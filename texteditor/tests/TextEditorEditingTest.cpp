@@ -27,7 +27,10 @@ TEST(TextEditorEditing, EveryReplacementSendsUpdateButChangeOnlyFollowsTheFlag) 
     f.editor.replaceSelection(L"b");
     EXPECT_EQ(f.frame.count(EN_UPDATE), 2);
     EXPECT_EQ(f.frame.count(EN_CHANGE), 1);  // not modified -> modified
-    ASSERT_FALSE(f.frame.senders.empty());
+    ASSERT_EQ(f.frame.codes.size(), 3u);
+    EXPECT_EQ(f.frame.codes[0], EN_UPDATE);  // then EN_CHANGE, with the new text in place
+    EXPECT_EQ(f.frame.codes[1], EN_CHANGE);
+    EXPECT_EQ(f.frame.lengths[1], 1);
     EXPECT_EQ(f.frame.senders[0], f.editor.m_hWnd);
     f.frame.forget();
     f.send(EM_SETMODIFY, 0);
