@@ -40,6 +40,7 @@ void CBuilderT<wchar_t>::clear() {
     mFlags = 0;
     mGroupCount = 0;
     mFirstChars.reset();
+    mLeadingDotStar = NoDotStar;
     mGroupNames.clear();
 }
 
@@ -103,6 +104,7 @@ void CBuilderT<wchar_t>::build(const std::wstring& pattern, int flags) {
         auto first = std::make_unique<FirstChars>();
         bool canBeEmpty = mRoot->collectFirstChars(*first);
         if (!canBeEmpty && !first->any) mFirstChars = std::move(first);
+        findLeadingDotStar();
     }
     mLexer.reset();
     mNumbered.clear();
@@ -366,4 +368,16 @@ void CBuilderT<wchar_t>::resolve() {
             static_cast<CDelegateElxT*>(reference.element)->setTarget(target);
         }
     }
+}
+
+void CBuilderT<wchar_t>::findLeadingDotStar() {
+    const ElxInterface* first = mRoot;
+    if (const auto* list = dynamic_cast<const CListElxT*>(mRoot)) {
+        if (list->rightToLeft() || list->items().empty()) return;
+        first = list->items().front();
+    }
+    const auto* greedy = dynamic_cast<const CGreedyElxT*>(first);
+    if (greedy == nullptr || greedy->minimum() != 0 || greedy->maximum() != kUnbounded) return;
+    if (greedy->inner() == mStock[1]) mLeadingDotStar = DotStarToLineEnd;
+    if (greedy->inner() == mStock[3]) mLeadingDotStar = DotStarToTextEnd;
 }

@@ -41,6 +41,10 @@ public:
     int groupNumber(const std::wstring& name) const;
     // Characters at which a match can begin, or null when any position may match.
     const FirstChars* firstChars() const { return mFirstChars.get(); }
+    // A pattern that begins with a greedy ".*": when it fails at a position, it fails at
+    // every later one up to the next line feed (or, under SINGLELINE, everywhere).
+    enum LeadingDotStar { NoDotStar, DotStarToLineEnd, DotStarToTextEnd };
+    LeadingDotStar leadingDotStar() const { return mLeadingDotStar; }
 
     template <class T, class... Args> T* keep(Args&&... args) {
         T* element = new T(std::forward<Args>(args)...);
@@ -85,6 +89,7 @@ private:
     Saved save() const;
     void restore(const Saved& saved);
     void resolve();
+    void findLeadingDotStar();
 
     std::vector<ElxInterface*> mElements;
     const ElxInterface* mStock[17] = {};
@@ -92,6 +97,7 @@ private:
     int mFlags = 0;
     int mGroupCount = 0;
     std::unique_ptr<FirstChars> mFirstChars;
+    LeadingDotStar mLeadingDotStar = NoDotStar;
     std::vector<std::pair<std::wstring, int>> mGroupNames;
 
     // Parse state.

@@ -41,6 +41,7 @@ MatchResultT CRegexpT<wchar_t>::match(const wchar_t* text, int length, int start
     CContext& ctx = context != nullptr ? *context : local;
     ctx.prepare(text, length, groupCount(), start);
     const FirstChars* first = mBuilder.firstChars();
+    CBuilderT<wchar_t>::LeadingDotStar dotStar = mBuilder.leadingDotStar();
     try {
         if (!rightToLeft) {
             for (int p = start; p <= length; ++p) {
@@ -51,6 +52,11 @@ MatchResultT CRegexpT<wchar_t>::match(const wchar_t* text, int length, int start
                 ctx.resetAttempt(p);
                 ctx.step();
                 if (root->match(ctx)) return resultOf(ctx, p, ctx.position);
+                // The leading ".*" at p already tried every start it could reach.
+                if (dotStar == CBuilderT<wchar_t>::DotStarToTextEnd) break;
+                if (dotStar == CBuilderT<wchar_t>::DotStarToLineEnd) {
+                    while (p < length && text[p] != '\n') ++p;
+                }
             }
         } else {
             for (int p = start; p >= 0; --p) {

@@ -10,6 +10,9 @@ public:
     static constexpr int kUnbounded = 2147483647;
     CRepeatBaseElxT(const ElxInterface* inner, int minimum, int maximum, bool rightToLeft);
     bool collectFirstChars(FirstChars& first) const override;
+    const ElxInterface* inner() const { return mInner; }
+    int minimum() const { return mMin; }
+    int maximum() const { return mMax; }
 
 protected:
     bool lastWasEmpty(const CContext& context, int count) const {

@@ -12,6 +12,8 @@ public:
     bool matchNext(CContext& context) const override;
     int simpleWidth() const override { return mSimpleWidth; }
     bool collectFirstChars(FirstChars& first) const override;
+    const std::vector<const ElxInterface*>& items() const { return mItems; }
+    bool rightToLeft() const { return mRightToLeft; }
 
 private:
     const ElxInterface* item(int i) const;

@@ -316,3 +316,12 @@ TEST(RegexSearch, LongTextsUseNoDeepRecursion) {
     EXPECT_EQ(CRegexp(L"(a)+c").match(text).getEnd(), 2000001);
     EXPECT_EQ(CRegexp(L"(?>a+)c").match(text).getEnd(), 2000001);
 }
+
+TEST(RegexSearch, LeadingDotStarSkipsToTheNextLine) {
+    std::wstring text = std::wstring(20000, L'x') + L"\nab foo";
+    EXPECT_EQ(describe(L".*foo", 0, text), L"ab foo");
+    EXPECT_EQ(describe(L".*b", 0, L"aaa\nxb"), L"xb");
+    EXPECT_EQ(describe(L".*b", SINGLELINE, L"aaa\nxb"), L"aaa\nxb");
+    EXPECT_EQ(describe(L".*z", SINGLELINE, text), L"NONE");
+    EXPECT_EQ(describe(L".*(?<=a)b", 0, L"xb\nab"), L"ab");
+}
