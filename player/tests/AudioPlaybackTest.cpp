@@ -82,6 +82,20 @@ TEST_F(AudioPlaybackTest, TempoOneHundredFiftyPlaysThreeSecondsInTwo) {
     EXPECT_LE(last, kToneMilliseconds);
 }
 
+TEST_F(AudioPlaybackTest, AHigherSampleRatePlaysFaster) {
+    ASSERT_TRUE(mPlayer->open(audioFixture(L"tone440-3s.ogg")));
+    ASSERT_TRUE(mPlayer->play());
+    mPlayer->setFrequency(88200);  // twice the file's rate: twice as fast, an octave up
+    EXPECT_TRUE(mPlayer->isPlaying());
+    unsigned start = mPlayer->getPosition();
+    DWORD clock = ::GetTickCount();
+    waitMs(500);
+    unsigned advanced = mPlayer->getPosition() - start;
+    double elapsed = ::GetTickCount() - clock;
+    EXPECT_NEAR(2.0 * elapsed, advanced, 200.0);
+    mPlayer->stop();
+}
+
 TEST_F(AudioPlaybackTest, StopThenPlayGoesOnAndOpenAndPlayStartsOver) {
     ASSERT_TRUE(mPlayer->open(audioFixture(L"tone440-3s.ogg")));
     ASSERT_TRUE(mPlayer->play());

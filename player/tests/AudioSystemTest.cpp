@@ -105,6 +105,21 @@ TEST_F(AudioLoadedTest, LoadingTwiceAndTheWmaPlugin) {
     EXPECT_TRUE(takeShownMessages().empty());
 }
 
+TEST_F(AudioLoadedTest, OutputDeviceByIndex) {
+    // Index 0 is BASS device 1, the one the default device already is: nothing to do.
+    EXPECT_TRUE(mPlayer->setOutputDevice(0));
+    EXPECT_TRUE(takeShownMessages().empty());
+    ASSERT_TRUE(mPlayer->open(audioFixture(L"tone440-3s.ogg")));
+    EXPECT_TRUE(mPlayer->play());
+    mPlayer->stop();
+    // A device that does not exist: the old one is released and the failure reported.
+    EXPECT_FALSE(mPlayer->setOutputDevice(7));
+    std::vector<MessageBoxRequest> shown = takeShownMessages();
+    ASSERT_EQ(1u, shown.size());
+    EXPECT_EQ(L"Failed BASS_Init in setOutputDevice()\nCan't initialize device\n\n(error code: 37)", shown[0].text);
+    EXPECT_EQ(1, BassSystem::getInstance().getDevice());
+}
+
 TEST_F(AudioLoadedTest, ErrorBoxShowsTheCodeLineUnderTheText) {
     // An error code the table does not name: only the code line, under an empty line.
     bass::BASS_ChannelPlay(0xDEAD, FALSE);
