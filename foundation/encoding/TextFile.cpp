@@ -54,11 +54,21 @@ bool writeAll(HANDLE file, const std::string& bytes) {
     return true;
 }
 
-// A name beside the target for the new content, unique to this process.
+// A name beside the target for the new content, unique to this process. Where the
+// longer name passes the classic path limit it takes the long-path form.
 std::wstring siblingTempPath(const std::wstring& path) {
     static unsigned counter = 0;
-    return path + L"." + std::to_wstring(::GetCurrentProcessId()) + L"-" + std::to_wstring(++counter) +
-           L".tmp";
+    std::wstring temp = path + L"." + std::to_wstring(::GetCurrentProcessId()) + L"-" +
+                        std::to_wstring(++counter) + L".tmp";
+    if (temp.size() < MAX_PATH || temp.compare(0, 4, L"\\\\?\\") == 0) return temp;
+    DWORD needed = ::GetFullPathNameW(temp.c_str(), 0, nullptr, nullptr);
+    if (needed == 0) return temp;
+    std::wstring full(needed, L'\0');
+    DWORD length = ::GetFullPathNameW(temp.c_str(), needed, &full[0], nullptr);
+    if (length == 0 || length >= needed) return temp;
+    full.resize(length);
+    if (full.compare(0, 2, L"\\\\") == 0) return L"\\\\?\\UNC\\" + full.substr(2);
+    return L"\\\\?\\" + full;
 }
 
 }  // namespace

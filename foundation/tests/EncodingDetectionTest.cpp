@@ -56,6 +56,7 @@ TEST(EncodingDetection, PicksTheEncodingThatExplainsEveryByte) {
         {"UTF-8 katakana", bytesOf({0xE3, 0x83, 0x86, 0xE3, 0x82, 0xB9, 0xE3, 0x83, 0x88}), 3},
         {"EUC-JP kanji", bytesOf({0xC6, 0xFC, 0xCB, 0xDC, 0xB8, 0xEC}), 7},
         {"BIG5 hanzi", bytesOf({0xA7, 0x41, 0xB4, 0xFA}), 6},
+        {"EUC-JP wins a tie with BIG5", bytesOf({0xA4, 0xA4, 0xA4, 0xE5}), 7},
         {"a stray byte nobody explains", bytesOf({'a', 0x80, 'b'}), 5},
         {"a NUL inside", std::string("ab\0cd", 5), 8},
         {"a NUL at the very start", std::string("\0abc", 4), 8},

@@ -101,6 +101,18 @@ TEST(EncodingTextFile, SaveReplacesAnExistingFileCompletely) {
     EXPECT_EQ(readBytes(path), "");
 }
 
+TEST(EncodingTextFile, SavesATargetNearThePathLimit) {
+    TempDirectory dir;
+    std::wstring folder = dir.path() + L"\\" + std::wstring(150, L'f');
+    ASSERT_TRUE(::CreateDirectoryW(folder.c_str(), nullptr));
+    std::wstring path = folder + L"\\" + std::wstring(255 - folder.size() - 5, L'n') + L".txt";
+    ASSERT_LT(path.size(), static_cast<size_t>(MAX_PATH));
+    ASSERT_TRUE(writeTextFile(path, L"near the limit", 3));
+    std::wstring text;
+    EXPECT_EQ(readTextFile(path, text, 3), 3);
+    EXPECT_EQ(text, L"near the limit");
+}
+
 TEST(EncodingTextFile, StreamStepsReportTheirResult) {
     TempDirectory dir;
     std::FILE* file = _wfopen(dir.file(L"stream.txt").c_str(), L"wb");
