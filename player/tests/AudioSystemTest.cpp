@@ -72,18 +72,45 @@ TEST(AudioIsolated, OldEncoderLibrary) {
     EXPECT_EQ(static_cast<UINT>(MB_ICONHAND), shown[0].style);
 }
 
-TEST(AudioSystemTest, AnOldLibraryIsReportedAndLoadingGoesOn) {
-    TempDirectory temp;
-    std::wstring plugins = temp.file(L"Plugins");
+// A Plugins/ folder in `folder` with the given libraries: "real" ones from the run
+// folder, "fake" ones from the tests' fakes/ folder.
+void makePlugins(const std::wstring& folder, const std::vector<std::wstring>& real, const std::wstring& fake) {
+    std::wstring plugins = folder + L"\\Plugins";
     ASSERT_TRUE(::CreateDirectoryW(plugins.c_str(), nullptr));
-    ASSERT_TRUE(::CopyFileW(L"Plugins\\bass.dll", (plugins + L"\\bass.dll").c_str(), FALSE));
-    ASSERT_TRUE(::CopyFileW(L"Plugins\\bass_fx.dll", (plugins + L"\\bass_fx.dll").c_str(), FALSE));
+    for (const std::wstring& name : real) {
+        ASSERT_TRUE(::CopyFileW((L"Plugins\\" + name).c_str(), (plugins + L"\\" + name).c_str(), FALSE));
+    }
     wchar_t self[MAX_PATH] = {};
     ::GetModuleFileNameW(nullptr, self, MAX_PATH);
     std::wstring testFolder(self);
     testFolder.resize(testFolder.find_last_of(L'\\'));
-    ASSERT_TRUE(::CopyFileW((testFolder + L"\\fakes\\bassenc.dll").c_str(), (plugins + L"\\bassenc.dll").c_str(), FALSE));
+    ASSERT_TRUE(::CopyFileW((testFolder + L"\\fakes\\" + fake).c_str(), (plugins + L"\\" + fake).c_str(), FALSE));
+}
+
+TEST(AudioSystemTest, AnOldLibraryIsReportedAndLoadingGoesOn) {
+    TempDirectory temp;
+    makePlugins(temp.path(), {L"bass.dll", L"bass_fx.dll"}, L"bassenc.dll");
     EXPECT_EQ(0, runIsolated(L"AudioIsolated.OldEncoderLibrary", temp.path()));
+}
+
+// Runs in a child process with a bass.dll of version 2.3 whose first BASS_Init fails.
+TEST(AudioIsolated, DeviceBusyAtFirst) {
+    if (!isIsolatedChild()) GTEST_SKIP() << "runs in a child process";
+    BassSystem system;
+    DWORD start = ::GetTickCount();
+    EXPECT_TRUE(system.load());
+    EXPECT_GE(::GetTickCount() - start, 90u);  // the second try comes after 100 ms
+    std::vector<MessageBoxRequest> shown = takeShownMessages();
+    ASSERT_EQ(1u, shown.size());  // the version, not the failed first try
+    EXPECT_EQ(L"An incorrect version of BASS.DLL was loaded (2.4 is required)", shown[0].text);
+    EXPECT_EQ(L"Incorrect BASS.DLL", shown[0].caption);
+    EXPECT_EQ(1, system.getDevice());
+}
+
+TEST(AudioSystemTest, AFirstDeviceFailureIsTriedAgainAndAnOldCoreIsReported) {
+    TempDirectory temp;
+    makePlugins(temp.path(), {L"bass_fx.dll"}, L"bass.dll");
+    EXPECT_EQ(0, runIsolated(L"AudioIsolated.DeviceBusyAtFirst", temp.path()));
 }
 
 TEST(AudioSystemTest, ErrorTextsByCode) {
