@@ -49,6 +49,8 @@ TEST(WordBoundaries, WordStartsSkipBlanksLeftwards) {
 }
 
 TEST(WordBoundaries, EditControlCallbackAnswersByCode) {
+    EDITWORDBREAKPROCW asCallback = wordBreakProc;  // what EM_SETWORDBREAKPROC takes
+    EXPECT_NE(asCallback, nullptr);
     wchar_t text[] = L"one two";
     EXPECT_EQ(wordBreakProc(text, 5, 7, WB_LEFT), 4);
     EXPECT_EQ(wordBreakProc(text, 5, 7, 4), 4);
