@@ -1,6 +1,8 @@
 // Decoding through the project's BASS libraries: every format opens with its exact
 // length, seeks land on the frame asked for, and the tempo stream changes tempo, pitch
 // and volume as asked while keeping the source's timeline.
+#include <algorithm>
+
 #include "player/audio/BassFunctions.h"
 #include "player/audio/BassSystem.h"
 #include "player/tests/AudioTestSupport.h"
@@ -154,6 +156,17 @@ TEST_F(AudioDecodingTest, VolumeScalesTheAmplitude) {
     std::vector<short> half(44100 * 2);
     bass::BASS_ChannelGetData(tempo, half.data(), 44100 * 4);
     EXPECT_NEAR(0.5, measureRms(half, 2, 1000) / measureRms(full, 2, 1000), 0.01);
+    // Above 1 the loud samples clip instead of wrapping round to the other sign.
+    bass::BASS_ChannelSetPosition(tempo, 0, BASS_POS_BYTE);
+    ASSERT_TRUE(bass::BASS_ChannelSetAttribute(tempo, BASS_ATTRIB_VOL, 3.0f));
+    std::vector<short> loud(44100 * 2);
+    bass::BASS_ChannelGetData(tempo, loud.data(), 44100 * 4);
+    int wrapped = 0;
+    for (size_t i = 0; i < loud.size(); ++i) {
+        if ((full[i] > 100 && loud[i] < 0) || (full[i] < -100 && loud[i] > 0)) ++wrapped;
+    }
+    EXPECT_EQ(0, wrapped);
+    EXPECT_EQ(32767, *std::max_element(loud.begin(), loud.end()));
     bass::BASS_StreamFree(tempo);
 }
 

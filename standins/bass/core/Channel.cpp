@@ -26,7 +26,9 @@ DWORD Channel::produce(void* buffer, DWORD bytes) {
     DWORD count = got / 2;
     if (mVolume != 1.0f) {
         for (DWORD i = 0; i < count; ++i) {
-            samples[i] = static_cast<short>(std::lround(samples[i] * mVolume));
+            // Clipped, since a volume above 1 would otherwise wrap loud samples around.
+            long scaled = std::lround(samples[i] * mVolume);
+            samples[i] = static_cast<short>(std::min(32767L, std::max(-32768L, scaled)));
         }
     }
     int peaks[2] = {0, 0};
