@@ -20,7 +20,7 @@ bool selectedSection(HDC dc, DIBSECTION& section) {
 
 }  // namespace
 
-void paleGreyOutRect(HDC dc, const Rect& rect, COLORREF key) {
+void greyOutRect(HDC dc, const Rect& rect, COLORREF key) {
     if (!dc || rect.width <= 0 || rect.height <= 0) return;
     DIBSECTION section{};
     if (selectedSection(dc, section)) {
@@ -54,7 +54,7 @@ void paleGreyOutRect(HDC dc, const Rect& rect, COLORREF key) {
     }
 }
 
-void desaturateRect(Graphics& g, const Rect& rect) {
+void grayOutRect(Graphics& g, const Rect& rect) {
     Image& image = g.getImage();
     unsigned char* bits = image.getBits();
     if (!bits) return;
@@ -88,7 +88,7 @@ HBITMAP createDisabledBitmap(HWND, HBITMAP bitmap, COLORREF mask) {
         HGDIOBJ previousSource = ::SelectObject(source, bitmap);
         HGDIOBJ previousTarget = ::SelectObject(target, copy);
         ::BitBlt(target, 0, 0, info.bmWidth, info.bmHeight, source, 0, 0, SRCCOPY);
-        paleGreyOutRect(target, Rect(0, 0, info.bmWidth, info.bmHeight), mask);
+        greyOutRect(target, Rect(0, 0, info.bmWidth, info.bmHeight), mask);
         ::SelectObject(source, previousSource);
         ::SelectObject(target, previousTarget);
     }

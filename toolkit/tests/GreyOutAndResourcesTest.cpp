@@ -20,7 +20,7 @@ TEST(GreyOutTest, DesaturateKeepsBrightnessAndTheSurfaceKey) {
     g.getImage().getBitmap().setPixel(0, 0, RGB(200, 100, 50));
     g.getImage().getBitmap().setPixel(1, 0, RGB(255, 0, 255));
     g.getImage().getBitmap().setColorKey(RGB(255, 0, 255));
-    desaturateRect(g, Rect(-5, -5, 100, 100));
+    grayOutRect(g, Rect(-5, -5, 100, 100));
     const unsigned v = (77 * 50 + 151 * 100 + 28 * 200) >> 8;
     EXPECT_EQ(surfacePixel(g, 0, 0), RGB(v, v, v));
     EXPECT_EQ(surfacePixel(g, 1, 0), RGB(255, 0, 255));
@@ -31,7 +31,7 @@ TEST(GreyOutTest, PaleGreyLiftsEveryPixelButTheMaskColour) {
     g.getImage().getBitmap().setPixel(0, 0, RGB(200, 100, 50));
     g.getImage().getBitmap().setPixel(1, 0, RGB(0, 255, 0));
     g.getImage().getBitmap().setPixel(2, 0, RGB(255, 255, 255));
-    paleGreyOutRect(g.getHDC(), Rect(0, 0, 3, 1), RGB(0, 255, 0));
+    greyOutRect(g.getHDC(), Rect(0, 0, 3, 1), RGB(0, 255, 0));
     const unsigned v = ((77 * 200 + 151 * 100 + 28 * 50) >> 8) + 96;
     EXPECT_EQ(surfacePixel(g, 0, 0), RGB(v, v, v));
     EXPECT_EQ(surfacePixel(g, 1, 0), RGB(0, 255, 0));

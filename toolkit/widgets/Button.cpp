@@ -105,7 +105,7 @@ void Button::paintText(Graphics& g) {
         g.setTextColor(::GetSysColor(COLOR_BTNHIGHLIGHT));
         g.drawText(text, x + 1, y + 1);
         g.setTextColor(::GetSysColor(COLOR_GRAYTEXT));
-        desaturateRect(g, Rect(0, 0, w, h));
+        grayOutRect(g, Rect(0, 0, w, h));
     }
     g.drawText(text, x, y);
 }

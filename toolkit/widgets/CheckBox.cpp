@@ -63,7 +63,7 @@ void CheckBox::paint(Graphics& g) {
         g.setTextColor(::GetSysColor(COLOR_BTNHIGHLIGHT));
         ::DrawTextW(g.getHDC(), text.c_str(), -1, &shifted, 0);
         g.setTextColor(::GetSysColor(COLOR_GRAYTEXT));
-        desaturateRect(g, Rect(boxX, textY, s, s));
+        grayOutRect(g, Rect(boxX, textY, s, s));
     }
     ::DrawTextW(g.getHDC(), text.c_str(), -1, &area, 0);
 }

@@ -270,5 +270,5 @@ void ComboBox::paint(Graphics& g) {
     g.setPen(PS_SOLID, 2, 0xDC502E);
     g.drawLine(x - 4, y, x, y + 4);
     g.drawLine(x + 4, y, x, y + 4);
-    if (!isEnabled()) desaturateRect(g, Rect(0, 0, width, 20));
+    if (!isEnabled()) grayOutRect(g, Rect(0, 0, width, 20));
 }

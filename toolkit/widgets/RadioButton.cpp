@@ -97,7 +97,7 @@ void RadioButton::paint(Graphics& g) {
         g.setTextColor(::GetSysColor(COLOR_3DHILIGHT));
         g.drawString(text.c_str(), textX + 1, textY + 1);
         g.setTextColor(::GetSysColor(COLOR_GRAYTEXT));
-        desaturateRect(g, Rect(0, 0, width, height));
+        grayOutRect(g, Rect(0, 0, width, height));
     }
     g.drawString(text.c_str(), textX, textY);
 }

@@ -36,5 +36,5 @@ void RegionButton::paint(Graphics& g) {
         RECT focus{0, 0, source.width, source.height};
         ::DrawFocusRect(g.getHDC(), &focus);
     }
-    if (!isEnabled()) paleGreyOutRect(g.getHDC(), Rect(0, 0, source.width, source.height), 0);
+    if (!isEnabled()) greyOutRect(g.getHDC(), Rect(0, 0, source.width, source.height), 0);
 }

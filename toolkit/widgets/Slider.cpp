@@ -198,7 +198,7 @@ void Slider::paint(Graphics& g) {
     if (mThumb.x > 0) g.fillRectAlpha(mTrack.x + 1, barY, {mThumb.x, 6, mFilledColor, 255});
 
     drawThumb(g);
-    if (!isEnabled()) desaturateRect(g, Rect(0, 0, width, height));
+    if (!isEnabled()) grayOutRect(g, Rect(0, 0, width, height));
     drawValue(g);
     if (hasFocus()) {
         RECT all{0, 0, width, height};

@@ -142,7 +142,7 @@ void UpDownTextField::paint(Graphics& g) {
         area.x = innerX - 2;
     }
     g.drawDoubleFrame(area, 1, kFrameColor, kFrameColor);
-    if (!isEnabled()) desaturateRect(g, area);
+    if (!isEnabled()) grayOutRect(g, area);
 }
 
 void UpDownTextField::drawArrows(Graphics& g) {
