@@ -43,12 +43,12 @@ TEST(Strings, EscapeFileNameAndCharacterClasses) {
     EXPECT_EQ(escapeFileName(L"a:b"), L"a%3Ab");
     EXPECT_EQ(escapeFileName(L"<>\"/\\|?*"), L"%3C%3E%22%2F%5C%7C%3F%2A");
     EXPECT_EQ(escapeFileName(L"a\tb\u65E5"), L"a b\u65E5");
-    EXPECT_TRUE(isLowerChar('a'));
-    EXPECT_FALSE(isLowerChar(0x3042));
-    EXPECT_EQ(toUpperChar('q'), 'Q');
-    EXPECT_EQ(toLowerChar(0x0410), 0x0410);
-    EXPECT_TRUE(isBlankChar('\t'));
-    EXPECT_FALSE(isBlankChar('\n'));
+    EXPECT_TRUE(chars::isLowerChar('a'));
+    EXPECT_FALSE(chars::isLowerChar(0x3042));
+    EXPECT_EQ(chars::toUpperChar('q'), 'Q');
+    EXPECT_EQ(chars::toLowerChar(0x0410), 0x0410);
+    EXPECT_TRUE(chars::isBlankChar('\t'));
+    EXPECT_FALSE(chars::isBlankChar('\n'));
 }
 
 TEST(Paths, DirectoryNameAndExtension) {
