@@ -119,7 +119,7 @@ void Component::fillBackground(Graphics& g) {
 }
 
 void Component::drawFrame(Graphics& g, int x, int y, int width, int height, int radius) {
-    HGDIOBJ hollow = ::SelectObject(g.getHDC(), ::GetStockObject(HOLLOW_BRUSH));
+    // The shapes are filled with the surface's current brush, as the caller set it.
     if (hasFocus()) {
         g.setPen(PS_SOLID, 2, 0xFFD790);
         g.drawRoundRect(x, y, width, height, radius, radius);
@@ -133,7 +133,6 @@ void Component::drawFrame(Graphics& g, int x, int y, int width, int height, int 
             g.drawRectangle(x, y, width, height);
         }
     }
-    ::SelectObject(g.getHDC(), hollow);
     g.fillRectAlpha(x + 3, y, {width - 6, 3, 0, 4});
     g.fillRectAlpha(x + 2, y + 3, {width - 4, 5, 0, 8});
     g.fillRectAlpha(x + 2, y + 5, {width - 4, 8, 0, 12});
