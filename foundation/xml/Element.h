@@ -26,6 +26,8 @@ public:
     // The element and its subtree, indented with tabs, lines ended by "\r\n".
     virtual std::wstring toXML() const;
     Element& operator=(const Element& other);
+    // toXML under the name the text-editor and downloader units use.
+    std::wstring toXMLString() const { return toXML(); }
 
     const std::wstring& getName() const { return mName; }
     void setTagName(const std::wstring& name) { mName = name; }
