@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <map>
+
 #include "foundation/encoding/StringConversion.h"
 
 namespace {
@@ -45,6 +47,40 @@ size_t readEscape(const unsigned char* p, size_t i, size_t count, Mode& mode) {
     }
     if (at(1) == '&' && at(2) == '@') return 3;  // announces a JIS X 0208 revision only
     return 0;
+}
+
+// Kanji of the IBM extension rows (Shift_JIS FA40-FC4B) have no JIS X 0208 code; the
+// same characters stand in the NEC-selected rows ED40-EEFC, which have one. Maps each
+// such character to its NEC-selected Shift_JIS code, learnt from code page 932 itself.
+const std::map<wchar_t, unsigned>& necSelectedCodes() {
+    static const std::map<wchar_t, unsigned> codes = [] {
+        std::map<wchar_t, unsigned> map;
+        for (unsigned lead = 0xED; lead <= 0xEE; ++lead) {
+            for (unsigned trail = 0x40; trail <= 0xFC; ++trail) {
+                if (trail == 0x7F) continue;
+                char bytes[2] = {static_cast<char>(lead), static_cast<char>(trail)};
+                wchar_t unit[2] = {};
+                if (::MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, bytes, 2, unit, 2) == 1) {
+                    map.emplace(unit[0], (lead << 8) | trail);
+                }
+            }
+        }
+        return map;
+    }();
+    return codes;
+}
+
+// The NEC-selected pair for an IBM-extension pair; false when there is none.
+bool toNecSelected(unsigned char& first, unsigned char& second) {
+    char bytes[2] = {static_cast<char>(first), static_cast<char>(second)};
+    wchar_t unit[2] = {};
+    if (::MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, bytes, 2, unit, 2) != 1) return false;
+    const auto& codes = necSelectedCodes();
+    auto found = codes.find(unit[0]);
+    if (found == codes.end()) return false;
+    first = static_cast<unsigned char>(found->second >> 8);
+    second = static_cast<unsigned char>(found->second & 0xFF);
+    return true;
 }
 
 }  // namespace
@@ -144,9 +180,10 @@ std::string encodeIso2022Jp(const wchar_t* text, size_t count) {
     for (size_t i = 0; i < n; ++i) {
         unsigned char c = p[i];
         bool lead = (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xEF);
+        unsigned char first = c;
+        unsigned char second = i + 1 < n ? p[i + 1] : 0;
+        if (c >= 0xFA && c <= 0xFC && i + 1 < n) lead = toNecSelected(first, second);
         if (lead && i + 1 < n) {
-            unsigned char first = c;
-            unsigned char second = p[i + 1];
             ++i;
             shiftJisToJis(first, second);
             if (inJisRange(first) && inJisRange(second)) {

@@ -59,6 +59,14 @@ TEST(EncodingIso2022Jp, MixedTextRoundTrips) {
     EXPECT_EQ(multiByteToWide(bytes.c_str(), 50220), mixed);
 }
 
+TEST(EncodingIso2022Jp, KanjiOfTheIbmRowsGoThroughTheirNecSelectedCodes) {
+    // Common in family names; code page 932 writes them in rows that JIS X 0208 lacks.
+    const std::wstring names = L"\u9AD9\u6A4B \u5C71\uFA11 \u2170";
+    std::string bytes = wideToMultiByte(names.c_str(), 50220);
+    EXPECT_EQ(bytes.find('?'), std::string::npos);
+    EXPECT_EQ(multiByteToWide(bytes.c_str(), 50220), names);
+}
+
 TEST(EncodingIso2022Jp, DecodesTheOtherEscapesAndShiftStates) {
     // JIS X 0208-1978, JIS-Roman, half-width katakana by escape and by shift-out.
     EXPECT_EQ(multiByteToWide("\x1B$@F|\x1B(Jx\x1B(I1\x1B(B", 50220), L"\u65E5x\uFF71");
