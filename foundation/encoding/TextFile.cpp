@@ -71,6 +71,16 @@ std::wstring siblingTempPath(const std::wstring& path) {
     return L"\\\\?\\" + full;
 }
 
+// Puts the new content in place. An existing file keeps its attributes and creation
+// time, as when it is overwritten in place.
+bool replaceWith(const std::wstring& path, const std::wstring& temp) {
+    if (::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES &&
+        ::ReplaceFileW(path.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
+        return true;
+    }
+    return ::MoveFileExW(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+}
+
 }  // namespace
 
 EncodingId readTextFile(const std::wstring& path, std::wstring& text, EncodingId wanted) {
@@ -129,8 +139,7 @@ bool writeTextFile(const std::wstring& path, const std::wstring& text, EncodingI
     if (file == INVALID_HANDLE_VALUE) return false;
     bool written = writeAll(file, content);
     if (!::CloseHandle(file)) written = false;
-    if (!written || !::MoveFileExW(temp.c_str(), path.c_str(),
-                                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!written || !replaceWith(path, temp)) {
         ::DeleteFileW(temp.c_str());
         return false;
     }
