@@ -142,3 +142,18 @@ TEST(EncodingTextFile, AnsiFollowsTheConversionCodePage) {
         EXPECT_EQ(readBytes(path), "?\xE9");
     }
 }
+
+TEST(EncodingTextFile, FilesOfTwoGigabytesAreRefused) {
+    TempDirectory dir;
+    std::wstring path = dir.file(L"huge.txt");
+    HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    LARGE_INTEGER size;
+    size.QuadPart = 0x80000000LL;  // extended without writing: no disk space is used
+    ASSERT_TRUE(::SetFilePointerEx(file, size, nullptr, FILE_BEGIN));
+    ASSERT_TRUE(::SetEndOfFile(file));
+    ::CloseHandle(file);
+    std::wstring text = L"kept";
+    EXPECT_EQ(readTextFile(path, text, -1), -1);
+    EXPECT_EQ(text, L"kept");
+}
