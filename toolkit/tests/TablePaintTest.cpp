@@ -158,3 +158,45 @@ TEST(TableShow, DISABLED_FilledTableStaysOnScreen) {
         ::Sleep(20);
     }
 }
+
+TEST(TableColumnHeader, ImageStripGivesTheNormalAndTheHotLook) {
+    TableColumn column(L"", Rect(0, 0, 64, 100));
+    Image& strip = column.getHeaderImage();
+    ASSERT_TRUE(strip.create(64, 32));
+    for (int y = 0; y < 32; ++y) {
+        unsigned char* p = strip.getBits() + static_cast<size_t>(y) * strip.getRowSize();
+        for (int x = 0; x < 64; ++x, p += 4) {
+            p[0] = y < 16 ? 0xFF : 0x00;  // blue above, green below
+            p[1] = y < 16 ? 0x00 : 0xFF;
+            p[2] = 0;
+            p[3] = 0xFF;
+        }
+    }
+    Graphics normal(64, 20);
+    column.paintHeader(normal, 0, false);
+    EXPECT_EQ(pixel(normal, 32, 2), RGB(0, 0, 0xFF));
+    Graphics hot(64, 20);
+    column.paintHeader(hot, 0, true);
+    EXPECT_EQ(pixel(hot, 32, 2), RGB(0, 0xFF, 0));
+}
+
+TEST_F(TablePaint, TextIsCutByTheWidthsOfTheFontInUse) {
+    fill(1);
+    table.setItemText(std::wstring(40, L'W'), 0, 0);
+    const auto rightmostText = [&] {
+        Graphics g(kWidth, kHeight);
+        table.paint(g);
+        int rightmost = -1;
+        for (int x = 0; x < 100; ++x) {
+            for (int y = 22; y < 34; ++y) {
+                if (pixel(g, x, y) != ::GetSysColor(COLOR_WINDOW)) rightmost = x;
+            }
+        }
+        return rightmost;
+    };
+    // Widths measured in a large font must not cut the text of a small one short.
+    table.setFontHeight(-40);
+    rightmostText();
+    table.setFontHeight(-11);
+    EXPECT_GT(rightmostText(), 80);
+}
