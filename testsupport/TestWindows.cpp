@@ -63,13 +63,35 @@ TempDirectory::TempDirectory() {
     }
 }
 
+namespace {
+
+// Deletes a folder and everything below it. Paths go through the "\\?\" form so that
+// folders deeper than 260 characters are removed too; the shell's recursive delete
+// mishandles those under Wine and has wiped the wrong folder.
+void removeTree(const std::wstring& folder) {
+    WIN32_FIND_DATAW found{};
+    HANDLE search = ::FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = found.cFileName;
+            if (name == L"." || name == L"..") continue;
+            const std::wstring path = folder + L"\\" + name;
+            if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+                !(found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+                removeTree(path);
+            } else {
+                ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+                ::DeleteFileW(path.c_str());
+            }
+        } while (::FindNextFileW(search, &found));
+        ::FindClose(search);
+    }
+    ::RemoveDirectoryW(folder.c_str());
+}
+
+}  // namespace
+
 TempDirectory::~TempDirectory() {
     if (mPath.empty()) return;
-    // SHFileOperation wants a double-terminated list.
-    std::wstring from = mPath + L'\0';
-    SHFILEOPSTRUCTW op{};
-    op.wFunc = FO_DELETE;
-    op.pFrom = from.c_str();
-    op.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
-    ::SHFileOperationW(&op);
+    removeTree(L"\\\\?\\" + mPath);
 }
