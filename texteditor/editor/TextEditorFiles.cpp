@@ -12,6 +12,7 @@
 #include "foundation/encoding/TextFile.h"
 #include "foundation/system/MessageBoxes.h"
 #include "texteditor/editor/TextEditor.h"
+#include "toolkit/widgets/SaveTextAsDialog.h"
 
 namespace {
 
@@ -28,8 +29,8 @@ std::wstring lowerExtension(const std::wstring& path) {
     return extension;
 }
 
-// The plain system save dialog with the editor's filters; the encoding stays as it is.
-std::wstring askWithSaveDialog(TextEditor& editor, const std::wstring& initialPath, int&) {
+// The save dialog with its encoding row; the encoding chosen there comes back.
+std::wstring askWithSaveDialog(TextEditor& editor, const std::wstring& initialPath, int& encoding) {
     std::vector<wchar_t> file(MAX_PATH, L'\0');
     std::copy_n(initialPath.begin(), std::min<size_t>(initialPath.size(), MAX_PATH - 1), file.begin());
     static const wchar_t filter[] = L"Text (*.txt)\0*.txt\0HTML (*.htm,*.html)\0*.htm;*.html\0All file (*.*)\0*.*\0";
@@ -40,14 +41,19 @@ std::wstring askWithSaveDialog(TextEditor& editor, const std::wstring& initialPa
     dialog.lpstrFile = file.data();
     dialog.nMaxFile = MAX_PATH;
     dialog.lpstrDefExt = L"txt";
-    dialog.Flags = OFN_ENABLESIZING | OFN_EXPLORER | OFN_NOCHANGEDIR | OFN_OVERWRITEPROMPT;
+    dialog.Flags = OFN_ENABLESIZING | OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_ENABLEHOOK | OFN_NOCHANGEDIR |
+                   OFN_OVERWRITEPROMPT;
     const std::wstring extension = lowerExtension(initialPath);
     if (extension == L".html" || extension == L".htm") {
         dialog.nFilterIndex = 2;
     } else if (!extension.empty() && extension != L".txt") {
         dialog.nFilterIndex = 3;
     }
-    if (!::GetSaveFileNameW(&dialog)) return std::wstring();
+    SaveTextAsDialog chooser;
+    chooser.setEncodingIndex(encoding);
+    if (!chooser.showSaveDialog(dialog)) return std::wstring();
+    const int chosen = chooser.getEncodingIndex();
+    if (chosen >= kEncodingAnsi && chosen <= kEncodingBig5) encoding = chosen;
     return file.data();
 }
 

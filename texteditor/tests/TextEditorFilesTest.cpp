@@ -1,3 +1,6 @@
+#include <windows.h>
+#include <commdlg.h>
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -205,4 +208,64 @@ TEST(TextEditorFiles, DroppedFilesOpenOnlyInAnEditableEditor) {
     field.editor.setSingleLine();
     field.editor.onDropFiles(std::vector<std::wstring>{path});
     EXPECT_EQ(field.text(), L"");
+}
+
+namespace {
+
+// Drives the real save dialog from a timer of its modal loop: the name and encoding to
+// choose, or Cancel when the name is empty.
+std::wstring dialogName;
+int dialogEncoding = -1;
+
+BOOL CALLBACK pickEncoding(HWND child, LPARAM) {
+    wchar_t className[32] = {};
+    ::GetClassNameW(child, className, 32);
+    if (::_wcsicmp(className, L"ComboBox") == 0 && ::SendMessageW(child, CB_GETCOUNT, 0, 0) == 7) {
+        ::SendMessageW(child, CB_SETCURSEL, static_cast<WPARAM>(dialogEncoding), 0);
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK findDialog(HWND window, LPARAM found) {
+    wchar_t className[32] = {};
+    ::GetClassNameW(window, className, 32);
+    if (::wcscmp(className, L"#32770") != 0 || !::IsWindowVisible(window)) return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
+void CALLBACK answerDialog(HWND, UINT, UINT_PTR id, DWORD) {
+    HWND dialog = nullptr;
+    ::EnumThreadWindows(::GetCurrentThreadId(), findDialog, reinterpret_cast<LPARAM>(&dialog));
+    if (!dialog) return;  // not shown yet: the timer comes again
+    ::KillTimer(nullptr, id);
+    if (dialogName.empty()) {
+        ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+        return;
+    }
+    ::EnumChildWindows(dialog, pickEncoding, 0);
+    for (int control : {0x480, 0x47C}) {
+        ::SendMessageW(dialog, CDM_SETCONTROLTEXT, control, reinterpret_cast<LPARAM>(dialogName.c_str()));
+    }
+    ::PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+}
+
+}  // namespace
+
+TEST(TextEditorFiles, SaveDialogChoosesThePathAndTheEncoding) {
+    TempDirectory folder;
+    EditorFixture f;
+    f.editor.setText(L"\x65E5\x672C text");
+    dialogName.clear();
+    ::SetTimer(nullptr, 0, 100, answerDialog);
+    EXPECT_FALSE(f.editor.save());  // cancelled
+    EXPECT_TRUE(f.editor.isUntitled());
+
+    dialogName = folder.file(L"chosen.txt");
+    dialogEncoding = kEncodingShiftJis;
+    ::SetTimer(nullptr, 0, 100, answerDialog);
+    ASSERT_TRUE(f.editor.save());
+    EXPECT_EQ(f.editor.getFileName(), dialogName);
+    EXPECT_EQ(f.editor.getDocument().getEncoding(), kEncodingShiftJis);
+    EXPECT_EQ(fileBytes(dialogName), "\x93\xfa\x96\x7b text");
 }
