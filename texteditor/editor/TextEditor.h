@@ -138,7 +138,10 @@ public:
     // Set-up.
     bool clear();
     void setLogFont(LOGFONTW font);
+    // Takes ownership of the font (it is deleted when replaced or at destruction).
     void setFont(HFONT font);
+    // A copy of the font the editor can own.
+    static HFONT copyFont(HFONT font);
     void setReadOnly(bool readOnly);
     void setSingleLine();
     void setListener(TextEditorListener* value) { listener = value; }

@@ -18,11 +18,19 @@ uint32_t decimalDigits(uint32_t value) {
 
 }  // namespace
 
+HFONT TextEditor::copyFont(HFONT font) {
+    // A font handed over by WM_SETFONT stays its sender's (a dialog may share it with
+    // other controls): the editor keeps and later deletes a copy of its own.
+    LOGFONTW logFont{};
+    if (!font || !::GetObjectW(font, sizeof logFont, &logFont)) return nullptr;
+    return ::CreateFontIndirectW(&logFont);
+}
+
 void TextEditor::setLogFont(LOGFONTW logFont) {
     logFont.lfWidth = 0;
     HFONT created = ::CreateFontIndirectW(&logFont);
     if (m_hWnd && created) {
-        ::SendMessageW(m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(created), 0);
+        setFont(created);
     } else {
         mLogFont = logFont;
         if (created) ::DeleteObject(created);

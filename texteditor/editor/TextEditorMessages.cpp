@@ -33,7 +33,7 @@ LRESULT TextEditor::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
         case WM_PAINT: return onPaint();
         case WM_ERASEBKGND: return 1;
         case WM_MOUSEACTIVATE: ::SetFocus(hwnd); return MA_ACTIVATE;
-        case WM_SETFONT: setFont(reinterpret_cast<HFONT>(wParam)); return 0;
+        case WM_SETFONT: setFont(copyFont(reinterpret_cast<HFONT>(wParam))); return 0;
         case WM_GETFONT: return reinterpret_cast<LRESULT>(font);
         case WM_CONTEXTMENU: return onRButtonUp(lowX(lParam), highY(lParam));
         case WM_GETDLGCODE: return (style & ES_MULTILINE) ? DLGC_WANTALLKEYS : (DLGC_WANTARROWS | DLGC_WANTCHARS);

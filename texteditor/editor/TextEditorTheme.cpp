@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "texteditor/editor/TextEditor.h"
+
+#include "foundation/system/StringUtils.h"
 #include "foundation/xml/Element.h"
 #include "toolkit/graphics/Image.h"
 
@@ -85,27 +87,10 @@ bool TextEditor::setBackgroundImage(const std::wstring& path) {
     return true;
 }
 
-namespace {
-
-// The pieces between the delimiters, the last one included; none for an empty text.
-std::vector<std::wstring> splitAt(const std::wstring& text, wchar_t delimiter) {
-    std::vector<std::wstring> pieces;
-    if (text.empty()) return pieces;
-    size_t start = 0;
-    while (true) {
-        const size_t found = text.find(delimiter, start);
-        pieces.push_back(text.substr(start, found == std::wstring::npos ? std::wstring::npos : found - start));
-        if (found == std::wstring::npos) break;
-        start = found + 1;
-    }
-    return pieces;
-}
-
-}  // namespace
-
 void TextEditor::applyTheme(const Element* theme) {
     if (!theme) return;
-    const std::vector<std::wstring> pieces = splitAt(theme->getAttribute(L"padding", L""), L' ');
+    std::vector<std::wstring> pieces;
+    splitStringInto(pieces, theme->getAttribute(L"padding", L""), L" ");
     if (pieces.size() == 4) {
         // Top, right, bottom, left; "%" makes a side a percentage of the window size.
         int* percents[] = {&paddingPercent.top, &paddingPercent.right, &paddingPercent.bottom, &paddingPercent.left};

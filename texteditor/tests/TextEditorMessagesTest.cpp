@@ -296,3 +296,24 @@ TEST(TextEditorMessages, ReconversionRequestHandsOverTheSelection) {
     EXPECT_EQ(f.send(WM_IME_REQUEST, IMR_RECONVERTSTRING, 0), (10 + 1) * 2 + 32);
     EXPECT_EQ(f.send(WM_IME_REQUEST, IMR_COMPOSITIONWINDOW, 0), 0);
 }
+
+// A font sent with WM_SETFONT stays its sender's: the editor works on a copy.
+TEST(TextEditorFont, ASentFontOutlivesTheEditor) {
+    LOGFONTW logFont{};
+    logFont.lfHeight = -15;
+    ::wcscpy(logFont.lfFaceName, L"Tahoma");
+    HFONT shared = ::CreateFontIndirectW(&logFont);
+    {
+        EditorFixture fixture;
+        TextEditor& editor = fixture.editor;
+        ::SendMessageW(editor.m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(shared), 0);
+        HFONT held = reinterpret_cast<HFONT>(::SendMessageW(editor.m_hWnd, WM_GETFONT, 0, 0));
+        EXPECT_NE(held, shared);
+        LOGFONTW copy{};
+        ASSERT_TRUE(::GetObjectW(held, sizeof copy, &copy));
+        EXPECT_EQ(copy.lfHeight, -15);
+    }
+    LOGFONTW after{};
+    EXPECT_TRUE(::GetObjectW(shared, sizeof after, &after));
+    ::DeleteObject(shared);
+}
