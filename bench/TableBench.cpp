@@ -12,25 +12,13 @@
 #include <cstdio>
 #include <string>
 
+#include "bench/BenchSupport.h"
 #include "toolkit/graphics/Graphics.h"
 #include "toolkit/widgets/TableComponent.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double millisecondsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-size_t privateBytes() {
-    PROCESS_MEMORY_COUNTERS_EX counters{};
-    counters.cb = sizeof counters;
-    ::GetProcessMemoryInfo(::GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
-                           sizeof counters);
-    // Wine reports the committed private memory as the page-file usage.
-    return std::max<size_t>(counters.PrivateUsage, counters.PagefileUsage);
-}
+using Clock = BenchClock;
 
 class Frame : public BaseWindow {
 public:

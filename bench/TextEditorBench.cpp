@@ -12,24 +12,12 @@
 #include <fstream>
 #include <string>
 
+#include "bench/BenchSupport.h"
 #include "texteditor/editor/TextEditor.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double millisecondsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-size_t privateBytes() {
-    PROCESS_MEMORY_COUNTERS_EX counters{};
-    counters.cb = sizeof counters;
-    ::GetProcessMemoryInfo(::GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
-                           sizeof counters);
-    // Wine reports the committed private memory as the page-file usage.
-    return std::max<size_t>(counters.PrivateUsage, counters.PagefileUsage);
-}
+using Clock = BenchClock;
 
 // 200,000 lines of English words, about 50 characters each, CR LF line ends.
 std::string makeFile(const std::wstring& path) {
