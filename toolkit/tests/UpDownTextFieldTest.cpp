@@ -6,6 +6,7 @@
 
 #include "testsupport/TestWindows.h"
 #include "toolkit/tests/TestFrames.h"
+#include "toolkit/widgets/TextField.h"
 #include "toolkit/widgets/UpDownTextField.h"
 
 namespace {
@@ -50,6 +51,7 @@ protected:
     }
     void TearDown() override {
         setKeyHeld(VK_CONTROL, false);
+        setKeyHeld(VK_TAB, false);
         ::ReleaseCapture();
     }
 
@@ -66,6 +68,7 @@ protected:
 
     ValueFrame frame;
     UpDownTextField field;
+    TextField next;
 };
 
 TEST_F(UpDownField, StartsAtZeroAndClampsAndFormatsItsValue) {
@@ -176,4 +179,22 @@ TEST_F(UpDownField, LabelWidensTheFieldOnAdjustSize) {
     EXPECT_NE(field.getWidth(), plain);
     EXPECT_EQ(field.getInnerField().getX() + preferred, field.getWidth() - 13);
     EXPECT_EQ(field.getHeight(), 24);
+}
+
+TEST_F(UpDownField, FocusGoesToTheDigitFieldAndTabInItMovesOn) {
+    ASSERT_TRUE(next.create(frame.m_hWnd, 20, 60, 120, 22));
+    field.setValue(12);
+    field.setFocus();
+    HWND inner = field.getInnerField().m_hWnd;
+    EXPECT_EQ(::GetFocus(), inner);
+    DWORD start = 0;
+    DWORD end = 0;
+    ::SendMessageW(inner, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, 2u);
+    // Tab in the digit field climbs to the UpDownTextField, which passes the focus on.
+    setKeyHeld(VK_TAB, true);
+    ::SendMessageW(inner, WM_CHAR, L'\t', 1);
+    setKeyHeld(VK_TAB, false);
+    EXPECT_TRUE(next.hasFocus());
 }
