@@ -6,17 +6,28 @@ export WINEPREFIX="${WINEPREFIX:-$ROOT/.wine}"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 
-# Starts a private Xvfb on a display it picks itself; sets DISPLAY and XVFB_PID.
+# Starts a private Xvfb on a display it picks itself; sets DISPLAY and XVFB_PID. A server
+# that dies before it names its display (a busy machine, a stale lock) is tried again.
 start_xvfb() {
-  local fifo
-  fifo="$(mktemp -u)"
-  mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
-  XVFB_PID=$!
-  local number
-  read -r number <"$fifo"
-  rm -f "$fifo"
-  export DISPLAY=":$number"
+  local fifo number attempt
+  for attempt in 1 2 3; do
+    fifo="$(mktemp -u)"
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    XVFB_PID=$!
+    number=""
+    read -r number <"$fifo" || true
+    rm -f "$fifo"
+    if [ -n "$number" ]; then
+      export DISPLAY=":$number"
+      return 0
+    fi
+    wait "$XVFB_PID" 2>/dev/null || true
+    XVFB_PID=
+    sleep 1
+  done
+  echo "Xvfb could not be started" >&2
+  return 1
 }
 
 stop_xvfb() {

@@ -9,14 +9,16 @@ source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
 start_xvfb
 # An output device for the audio tests (started before the wineserver, which inherits it).
 start_pulse
+OWN_WINESERVER=
 cleanup() {
-  wineserver -k 2>/dev/null || true
+  [ -n "$OWN_WINESERVER" ] && { wineserver -k 2>/dev/null || true; }
   stop_xvfb
   stop_pulse
 }
 trap cleanup EXIT
-# One wineserver for the whole run: each test program then starts in milliseconds.
-wineserver -p
+# One wineserver for the whole run: each test program then starts in milliseconds. When
+# another run of this work tree already keeps one up, this run uses it and leaves it be.
+if wineserver -p 2>/dev/null; then OWN_WINESERVER=1; fi
 # Start Wine's own services now, with their output away from ctest: services started by
 # a test would inherit its output pipe, and ctest would wait for them forever.
 wine cmd /c exit 0 </dev/null >/dev/null 2>&1 || true
