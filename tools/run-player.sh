@@ -8,7 +8,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
 if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
   start_xvfb
   trap stop_xvfb EXIT
-  echo "No X display: the player runs on the private display $DISPLAY (tools/screenshot.sh shows it)."
+  echo "No X display: the player runs on the private display $DISPLAY (look: import -display $DISPLAY -window root shot.png)."
 fi
 cd "$RUN_DIR"
 export LC_ALL="${LC_ALL:-ja_JP.UTF-8}"
