@@ -37,11 +37,11 @@ protected:
 };
 
 TEST_F(BitmapTest, Reads24BitRowsPaddedAndStoredBottomUpOrTopDown) {
-    BmpSpec spec;
-    spec.width = 4;
-    spec.height = 3;
-    spec.rows = fixtureRows(3);
-    ASSERT_TRUE(loadBmp(bitmap, dir, makeBmp(spec)));
+    BmpLayout layout;
+    layout.width = 4;
+    layout.height = 3;
+    layout.rows = fixtureRows(3);
+    ASSERT_TRUE(loadBmp(bitmap, dir, makeBmp(layout)));
     expectFixturePixels(bitmap);
     EXPECT_EQ(bitmap.getBitCount(), 32);
     EXPECT_EQ(bitmap.getBytesPerLine(), 16);
@@ -49,82 +49,82 @@ TEST_F(BitmapTest, Reads24BitRowsPaddedAndStoredBottomUpOrTopDown) {
     EXPECT_EQ(bitmap.getColorKey(), RGB(255, 0, 0)) << "the key is the top-left pixel";
     EXPECT_EQ(bitmap.getPath(), dir.file(L"picture.bmp"));
 
-    spec.height = -3;
+    layout.height = -3;
     Bitmap topDown;
-    ASSERT_TRUE(loadBmp(topDown, dir, makeBmp(spec)));
+    ASSERT_TRUE(loadBmp(topDown, dir, makeBmp(layout)));
     expectFixturePixels(topDown);
 }
 
 TEST_F(BitmapTest, Width3LinesArePaddedTo12Bytes) {
-    BmpSpec spec;
-    spec.width = 3;
-    spec.height = 2;
-    spec.rows = {{1, 2, 3, 4, 5, 6, 7, 8, 9}, {10, 11, 12, 13, 14, 15, 16, 17, 18}};
-    ASSERT_TRUE(loadBmp(bitmap, dir, makeBmp(spec)));
+    BmpLayout layout;
+    layout.width = 3;
+    layout.height = 2;
+    layout.rows = {{1, 2, 3, 4, 5, 6, 7, 8, 9}, {10, 11, 12, 13, 14, 15, 16, 17, 18}};
+    ASSERT_TRUE(loadBmp(bitmap, dir, makeBmp(layout)));
     EXPECT_EQ(bitmap.getBytesPerLine(), 12);
     EXPECT_EQ(colorAt(bitmap, 2, 0), RGB(9, 8, 7));
     EXPECT_EQ(colorAt(bitmap, 0, 1), RGB(12, 11, 10));
 }
 
 TEST_F(BitmapTest, Reads32BitWithAlphaBytes) {
-    BmpSpec spec;
-    spec.width = 4;
-    spec.height = 3;
-    spec.bitCount = 32;
-    spec.rows = fixtureRows(4);
-    ASSERT_TRUE(loadBmp(bitmap, dir, makeBmp(spec)));
+    BmpLayout layout;
+    layout.width = 4;
+    layout.height = 3;
+    layout.bitCount = 32;
+    layout.rows = fixtureRows(4);
+    ASSERT_TRUE(loadBmp(bitmap, dir, makeBmp(layout)));
     expectFixturePixels(bitmap);
     EXPECT_EQ(bitmap.getPixel(3, 2) >> 24, 0x80u);
 }
 
 TEST_F(BitmapTest, ReadsPaletteImagesOf1_4And8Bits) {
-    BmpSpec spec;
-    spec.width = 9;
-    spec.height = 1;
-    spec.bitCount = 1;
-    spec.palette = {0x000000, 0x102030};
-    spec.rows = {{0b10100000, 0b10000000}};
-    ASSERT_TRUE(loadBmp(bitmap, dir, makeBmp(spec)));
+    BmpLayout layout;
+    layout.width = 9;
+    layout.height = 1;
+    layout.bitCount = 1;
+    layout.palette = {0x000000, 0x102030};
+    layout.rows = {{0b10100000, 0b10000000}};
+    ASSERT_TRUE(loadBmp(bitmap, dir, makeBmp(layout)));
     EXPECT_EQ(colorAt(bitmap, 0, 0), RGB(0x10, 0x20, 0x30));
     EXPECT_EQ(colorAt(bitmap, 1, 0), RGB(0, 0, 0));
     EXPECT_EQ(colorAt(bitmap, 2, 0), RGB(0x10, 0x20, 0x30));
     EXPECT_EQ(colorAt(bitmap, 8, 0), RGB(0x10, 0x20, 0x30));
 
-    spec.width = 3;
-    spec.bitCount = 4;
-    spec.palette = {0xFF0000, 0x00FF00, 0x0000FF};
-    spec.rows = {{0x21, 0x00}};
-    ASSERT_TRUE(loadBmp(bitmap, dir, makeBmp(spec)));
+    layout.width = 3;
+    layout.bitCount = 4;
+    layout.palette = {0xFF0000, 0x00FF00, 0x0000FF};
+    layout.rows = {{0x21, 0x00}};
+    ASSERT_TRUE(loadBmp(bitmap, dir, makeBmp(layout)));
     EXPECT_EQ(colorAt(bitmap, 0, 0), RGB(0, 0, 255));
     EXPECT_EQ(colorAt(bitmap, 1, 0), RGB(0, 255, 0));
     EXPECT_EQ(colorAt(bitmap, 2, 0), RGB(255, 0, 0));
 
-    spec.width = 3;
-    spec.bitCount = 8;
-    spec.palette = {0x112233, 0x445566};
-    spec.rows = {{1, 0, 200}};  // 200 is past the two palette entries
-    ASSERT_TRUE(loadBmp(bitmap, dir, makeBmp(spec)));
+    layout.width = 3;
+    layout.bitCount = 8;
+    layout.palette = {0x112233, 0x445566};
+    layout.rows = {{1, 0, 200}};  // 200 is past the two palette entries
+    ASSERT_TRUE(loadBmp(bitmap, dir, makeBmp(layout)));
     EXPECT_EQ(colorAt(bitmap, 0, 0), RGB(0x44, 0x55, 0x66));
     EXPECT_EQ(colorAt(bitmap, 1, 0), RGB(0x11, 0x22, 0x33));
     EXPECT_EQ(colorAt(bitmap, 2, 0), RGB(0, 0, 0));
 }
 
 TEST_F(BitmapTest, Reads16BitAs555UnlessBitFieldsSayOtherwise) {
-    BmpSpec spec;
-    spec.width = 4;
-    spec.height = 1;
-    spec.bitCount = 16;
-    spec.rows = {{0x00, 0x7C, 0xE0, 0x03, 0x1F, 0x00, 0x10, 0x42}};
-    ASSERT_TRUE(loadBmp(bitmap, dir, makeBmp(spec)));
+    BmpLayout layout;
+    layout.width = 4;
+    layout.height = 1;
+    layout.bitCount = 16;
+    layout.rows = {{0x00, 0x7C, 0xE0, 0x03, 0x1F, 0x00, 0x10, 0x42}};
+    ASSERT_TRUE(loadBmp(bitmap, dir, makeBmp(layout)));
     EXPECT_EQ(colorAt(bitmap, 0, 0), RGB(255, 0, 0));
     EXPECT_EQ(colorAt(bitmap, 1, 0), RGB(0, 255, 0));
     EXPECT_EQ(colorAt(bitmap, 2, 0), RGB(0, 0, 255));
     EXPECT_EQ(colorAt(bitmap, 3, 0), RGB(131, 131, 131));
 
-    spec.compression = BI_BITFIELDS;
-    spec.masks = {0xF800, 0x07E0, 0x001F};
-    spec.rows = {{0x00, 0xF8, 0xE0, 0x07, 0x1F, 0x00, 0x00, 0x04}};
-    ASSERT_TRUE(loadBmp(bitmap, dir, makeBmp(spec)));
+    layout.compression = BI_BITFIELDS;
+    layout.masks = {0xF800, 0x07E0, 0x001F};
+    layout.rows = {{0x00, 0xF8, 0xE0, 0x07, 0x1F, 0x00, 0x00, 0x04}};
+    ASSERT_TRUE(loadBmp(bitmap, dir, makeBmp(layout)));
     EXPECT_EQ(colorAt(bitmap, 0, 0), RGB(255, 0, 0));
     EXPECT_EQ(colorAt(bitmap, 1, 0), RGB(0, 255, 0));
     EXPECT_EQ(colorAt(bitmap, 2, 0), RGB(0, 0, 255));
@@ -132,23 +132,23 @@ TEST_F(BitmapTest, Reads16BitAs555UnlessBitFieldsSayOtherwise) {
 }
 
 TEST_F(BitmapTest, HonoursThePixelOffsetOfTheFileHeader) {
-    BmpSpec spec;
-    spec.width = 4;
-    spec.height = 3;
-    spec.rows = fixtureRows(3);
-    spec.gap = 10;
-    ASSERT_TRUE(loadBmp(bitmap, dir, makeBmp(spec)));
+    BmpLayout layout;
+    layout.width = 4;
+    layout.height = 3;
+    layout.rows = fixtureRows(3);
+    layout.gap = 10;
+    ASSERT_TRUE(loadBmp(bitmap, dir, makeBmp(layout)));
     expectFixturePixels(bitmap);
 }
 
 TEST_F(BitmapTest, RefusesCraftedAndTruncatedFilesWithoutReadingPastThem) {
-    BmpSpec spec;
-    spec.width = 4;
-    spec.height = 3;
-    spec.bitCount = 8;
-    spec.palette = std::vector<uint32_t>(256, 0x808080);
-    spec.rows = {{1, 2, 3, 4}, {1, 2, 3, 4}, {1, 2, 3, 4}};
-    const std::vector<uint8_t> good = makeBmp(spec);
+    BmpLayout layout;
+    layout.width = 4;
+    layout.height = 3;
+    layout.bitCount = 8;
+    layout.palette = std::vector<uint32_t>(256, 0x808080);
+    layout.rows = {{1, 2, 3, 4}, {1, 2, 3, 4}, {1, 2, 3, 4}};
+    const std::vector<uint8_t> good = makeBmp(layout);
     for (size_t length = 0; length < good.size(); length += 7) {
         std::vector<uint8_t> truncated(good.begin(), good.begin() + static_cast<long>(length));
         if (length == 0) truncated = {'B'};
@@ -168,7 +168,7 @@ TEST_F(BitmapTest, RefusesCraftedAndTruncatedFilesWithoutReadingPastThem) {
     EXPECT_FALSE(crafted(10, 0xFFFFFFF0)) << "pixel offset past the file";
     EXPECT_FALSE(crafted(30, BI_RLE8)) << "compressed pixels";
     EXPECT_FALSE(crafted(26, 12 << 16)) << "unsupported bit count";
-    BmpSpec small;
+    BmpLayout small;
     small.width = 1;
     small.height = 1;
     small.bitCount = 8;
@@ -273,11 +273,11 @@ TEST(ImageTest, CreateClampsAndLoadDividesIntoCells) {
     EXPECT_EQ(image.getHeight(), 10);
 
     TempDirectory dir;
-    BmpSpec spec;
-    spec.width = 8;
-    spec.height = 40;
-    spec.rows.assign(40, std::vector<uint8_t>(24, 0x40));
-    writeBytes(dir.file(L"strip.bmp"), makeBmp(spec));
+    BmpLayout layout;
+    layout.width = 8;
+    layout.height = 40;
+    layout.rows.assign(40, std::vector<uint8_t>(24, 0x40));
+    writeBytes(dir.file(L"strip.bmp"), makeBmp(layout));
     ASSERT_TRUE(image.load(dir.file(L"strip.bmp")));
     EXPECT_TRUE(image.isLoaded());
     EXPECT_EQ(image.getColumnCount(), 1);

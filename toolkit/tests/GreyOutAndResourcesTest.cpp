@@ -77,12 +77,12 @@ TEST(GreyOutTest, RegionLeavesOutTheKeyColour) {
 
 TEST(ResourceManagerTest, CachesBmpFilesAndRetriesOthers) {
     TempDirectory dir;
-    BmpSpec spec;
-    spec.width = 2;
-    spec.height = 2;
-    spec.rows = {{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}};
+    BmpLayout layout;
+    layout.width = 2;
+    layout.height = 2;
+    layout.rows = {{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}};
     const std::wstring path = dir.file(L"tool.bmp");
-    writeBytes(path, makeBmp(spec));
+    writeBytes(path, makeBmp(layout));
     ResourceManager& resources = ResourceManager::getInstance();
     HBITMAP bitmap = resources.getBitmap(path);
     ASSERT_NE(bitmap, nullptr);
@@ -93,11 +93,11 @@ TEST(ResourceManagerTest, CachesBmpFilesAndRetriesOthers) {
     writeBytes(other, {'X', 'Y', 0, 0});
     EXPECT_EQ(resources.getBitmap(other), nullptr);
     EXPECT_FALSE(resources.hasBitmap(other));
-    std::vector<uint8_t> truncated = makeBmp(spec);
+    std::vector<uint8_t> truncated = makeBmp(layout);
     truncated.resize(truncated.size() - 4);
     writeBytes(other, truncated);
     EXPECT_EQ(resources.getBitmap(other), nullptr);
-    writeBytes(other, makeBmp(spec));
+    writeBytes(other, makeBmp(layout));
     EXPECT_NE(resources.getBitmap(other), nullptr) << "a file that failed is tried again";
 }
 

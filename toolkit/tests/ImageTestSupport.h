@@ -56,7 +56,7 @@ inline void expectFixturePixels(const Bitmap& bitmap) {
 
 // A BMP file image: the rows (top row first, unpadded) are padded and stored bottom-up
 // for a positive height and top-down for a negative one.
-struct BmpSpec {
+struct BmpLayout {
     int width = 0;
     int height = 0;  // negative: top-down
     int bitCount = 24;
@@ -76,11 +76,11 @@ inline void put32(std::vector<uint8_t>& b, size_t at, uint32_t v) {
     put16(b, at + 2, v >> 16);
 }
 
-inline std::vector<uint8_t> makeBmp(const BmpSpec& spec) {
-    const int height = spec.height < 0 ? -spec.height : spec.height;
-    const size_t line = ((static_cast<size_t>(spec.width) * spec.bitCount + 31) / 32) * 4;
-    const size_t tables = spec.palette.size() * 4 + spec.masks.size() * 4;
-    const size_t offset = 54 + tables + spec.gap;
+inline std::vector<uint8_t> makeBmp(const BmpLayout& layout) {
+    const int height = layout.height < 0 ? -layout.height : layout.height;
+    const size_t line = ((static_cast<size_t>(layout.width) * layout.bitCount + 31) / 32) * 4;
+    const size_t tables = layout.palette.size() * 4 + layout.masks.size() * 4;
+    const size_t offset = 54 + tables + layout.gap;
     std::vector<uint8_t> b(offset + line * height, 0xEE);
     b[0] = 'B';
     b[1] = 'M';
@@ -88,22 +88,22 @@ inline std::vector<uint8_t> makeBmp(const BmpSpec& spec) {
     put32(b, 6, 0);
     put32(b, 10, static_cast<uint32_t>(offset));
     put32(b, 14, 40);
-    put32(b, 18, static_cast<uint32_t>(spec.width));
-    put32(b, 22, static_cast<uint32_t>(spec.height));
+    put32(b, 18, static_cast<uint32_t>(layout.width));
+    put32(b, 22, static_cast<uint32_t>(layout.height));
     put16(b, 26, 1);
-    put16(b, 28, static_cast<uint32_t>(spec.bitCount));
-    put32(b, 30, spec.compression);
+    put16(b, 28, static_cast<uint32_t>(layout.bitCount));
+    put32(b, 30, layout.compression);
     put32(b, 34, static_cast<uint32_t>(line * height));
     put32(b, 38, 2835);
     put32(b, 42, 2835);
-    put32(b, 46, static_cast<uint32_t>(spec.palette.size()));
+    put32(b, 46, static_cast<uint32_t>(layout.palette.size()));
     put32(b, 50, 0);
     size_t at = 54;
-    for (uint32_t mask : spec.masks) put32(b, (at += 4) - 4, mask);
-    for (uint32_t color : spec.palette) put32(b, (at += 4) - 4, color);
+    for (uint32_t mask : layout.masks) put32(b, (at += 4) - 4, mask);
+    for (uint32_t color : layout.palette) put32(b, (at += 4) - 4, color);
     for (int r = 0; r < height; ++r) {
-        const int stored = spec.height > 0 ? height - 1 - r : r;
-        std::vector<uint8_t> row = spec.rows[static_cast<size_t>(r)];
+        const int stored = layout.height > 0 ? height - 1 - r : r;
+        std::vector<uint8_t> row = layout.rows[static_cast<size_t>(r)];
         row.resize(line, 0);
         std::copy(row.begin(), row.end(), b.begin() + static_cast<long>(offset + line * stored));
     }
