@@ -5,20 +5,10 @@
 #include <cstdio>
 #include <vector>
 
+#include "foundation/encoding/StringConversion.h"
 #include "foundation/system/MessageBoxes.h"
 #include "player/audio/BassFunctions.h"
 
-namespace {
-
-std::wstring ansiToWide(const std::string& text) {
-    if (text.empty()) return std::wstring();
-    int length = ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0], length);
-    return wide;
-}
-
-}  // namespace
 
 std::string getBassErrorText(int code) {
     switch (code) {
@@ -55,5 +45,5 @@ void showBassError(const std::string& text) {
     } else {
         message = text + " (InitializeError)";
     }
-    showMessageBox(nullptr, ansiToWide(message), L"Error", MB_ICONEXCLAMATION);
+    showMessageBox(nullptr, multiByteToWide(message.c_str(), CP_ACP), L"Error", MB_ICONEXCLAMATION);
 }

@@ -2,7 +2,9 @@
 
 #include <vector>
 
+#include "foundation/encoding/StringConversion.h"
 #include "foundation/system/MessageBoxes.h"
+#include "foundation/system/PathUtils.h"
 #include "player/audio/BassErrors.h"
 #include "player/audio/BassFunctions.h"
 #include "player/audio/BassSystem.h"
@@ -13,17 +15,6 @@ namespace {
 constexpr DWORD kOpenFlags = BASS_UNICODE | BASS_STREAM_DECODE | BASS_STREAM_PRESCAN;
 constexpr DWORD kMusicFlags = kOpenFlags | BASS_MUSIC_RAMP | BASS_MUSIC_PRESCAN;
 constexpr DWORD kEncodeStep = 20000;
-
-std::string toAnsi(const std::wstring& text) {
-    if (text.empty()) return std::string();
-    int length = ::WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr,
-                                       nullptr);
-    std::string narrow(static_cast<size_t>(length), '\0');
-    ::WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &narrow[0], length, nullptr, nullptr);
-    return narrow;
-}
-
-bool fileExists(const std::wstring& path) { return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 }  // namespace
 
@@ -193,7 +184,7 @@ bool BassPlayer::encode(const std::wstring& outputPath, const std::wstring& comm
     setPitch(mPitch);
     setVolume(mChannelVolume);
     mEncodingOutput = outputPath;
-    if (bass::BASS_Encode_Start(mChannel, toAnsi(commandLine).c_str(), flags, nullptr, nullptr)) return true;
+    if (bass::BASS_Encode_Start(mChannel, wideToMultiByte(commandLine.c_str(), CP_ACP).c_str(), flags, nullptr, nullptr)) return true;
     showBassError("BASS_Encode_Start");
     discardFailedOutput();
     close();

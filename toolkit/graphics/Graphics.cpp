@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "foundation/encoding/StringConversion.h"
+
 namespace {
 
 // Blend tables of one opacity: result = given[source] + kept[destination].
@@ -317,12 +319,7 @@ void Graphics::drawText(const std::wstring& text, int x, int y) {
 
 void Graphics::drawOutlinedText(const char* text, int x, int y, COLORREF textColor, COLORREF outlineColor) {
     if (!text) return;
-    const int length = ::MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
-    if (length <= 0) return;
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, text, -1, &wide[0], length);
-    wide.resize(static_cast<size_t>(length - 1));
-    drawOutlinedText(wide, x, y, textColor, outlineColor);
+    drawOutlinedText(multiByteToWide(text, CP_ACP), x, y, textColor, outlineColor);
 }
 
 void Graphics::drawOutlinedText(const std::wstring& text, int x, int y, COLORREF textColor, COLORREF outlineColor) {

@@ -2,6 +2,7 @@
 
 #include <cwchar>
 
+#include "foundation/encoding/StringConversion.h"
 #include "toolkit/window/WindowProcedure.h"
 
 namespace {
@@ -27,12 +28,7 @@ std::wstring narrowBlockText(HGLOBAL block, const void* data) {
     const auto* text = static_cast<const char*>(data);
     size_t length = 0;
     while (length < capacity && text[length] != '\0') ++length;
-    if (length == 0) return std::wstring();
-    const int wideLength = ::MultiByteToWideChar(CP_ACP, 0, text, static_cast<int>(length), nullptr, 0);
-    if (wideLength <= 0) return std::wstring();
-    std::wstring wide(static_cast<size_t>(wideLength), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, text, static_cast<int>(length), &wide[0], wideLength);
-    return wide;
+    return decodeBytes(CP_ACP, text, length);
 }
 
 // The clipboard's text (Unicode when offered, else ANSI converted). False when the
