@@ -13,7 +13,8 @@ public:
     virtual std::wstring getSelectedText() const = 0;
     virtual bool selectSentenceAtCursor() { return false; }
     virtual bool selectSentenceFrom(uint32_t offset) { return false; }
-    virtual bool selectNextSentence() { return false; }
+    // The sentence after the selection, or with reverse the one before it.
+    virtual bool selectNextSentence(bool reverse) { return false; }
     virtual bool selectPreviousSentence() { return false; }
     virtual void scrollToCaret() {}
     // The text a Backspace is about to delete when nothing was selected.

@@ -92,6 +92,10 @@ void TextEditor::setSingleLine() {
     padding = Padding{4, 2, 4, 0};
     paddingPercent = Padding{};
     paddingPercent.top = 20;  // keeps the one row off the field's top edge
+    // A field is framed, offers the cross that empties it, and has no line ends to mark.
+    showBorder = true;
+    showClearMark = true;
+    showEndOfLine = false;
     updateLayout();
 }
 
@@ -113,6 +117,10 @@ bool TextEditor::clear() {
 
 bool TextEditor::hasBackgroundImage() const {
     return backgroundImage && backgroundImage->isLoaded() && backgroundOpacity != 0;
+}
+
+UINT TextEditor::getTextOutOptions() const {
+    return backgroundImage && backgroundImage->isLoaded() ? 0 : ETO_OPAQUE;
 }
 
 COLORREF TextEditor::getColor(int index) const {

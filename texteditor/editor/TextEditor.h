@@ -110,7 +110,9 @@ public:
     virtual void setStyle(int style);
     void scrollToCaret() override;
     bool selectSentenceFrom(uint32_t offset) override;
-    bool selectNextSentence() override;
+    // Selects the sentence after the selection (with reverse: the one before its start);
+    // false, with the selection kept, when there is none in that direction.
+    bool selectNextSentence(bool reverse = false) override;
     bool selectPreviousSentence() override;
     bool selectSentenceAtCursor() override;
     virtual LRESULT onMouseWheel(int delta);
@@ -150,6 +152,9 @@ public:
     bool isReadOnly() const { return readOnly; }
     bool isMultiLine() const { return multiLine; }
     bool isModified() const { return modified != 0; }
+    bool isBorderVisible() const { return showBorder; }
+    bool isClearMarkVisible() const { return showClearMark; }
+    bool isEndOfLineVisible() const { return showEndOfLine; }
     void setModified(bool value);
 
     // Reading.
@@ -233,6 +238,9 @@ public:
     // an empty path removes it; false keeps the current image.
     bool setBackgroundImage(const std::wstring& path);
     bool hasBackgroundImage() const;
+    // ExtTextOutW options for runs on the editor's background: no fill while a background
+    // image is loaded, so that it shows between the characters; opaque otherwise.
+    UINT getTextOutOptions() const;
     void updatePadding();
     void setPadding(int top, int right, int bottom, int left, bool asPixels);
     void setPaddingTop(int value, bool asPixels);
@@ -303,6 +311,8 @@ protected:
     bool showLineNumbers = false;
     bool showEndOfLine = true;
     bool showFullWidthSpaces = false;
+    bool showBorder = false;
+    bool showClearMark = false;  // the cross that empties the text
     bool wrapAtWindow = true;
     bool justify = true;
     bool readOnly = false;

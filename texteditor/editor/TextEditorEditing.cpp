@@ -175,7 +175,10 @@ void TextEditor::deleteAll() {
 bool TextEditor::undo() {
     if (readOnly) return false;
     const int caret = history->undo();
-    if (caret != -1) select(static_cast<uint32_t>(caret), static_cast<uint32_t>(caret));
+    // With nothing undone the text is as it was: after an unrecorded edit the saved state
+    // is out of reach, and re-reading the history would mark the untouched text modified.
+    if (caret == -1) return true;
+    select(static_cast<uint32_t>(caret), static_cast<uint32_t>(caret));
     setModified(history->isModified());
     return true;
 }

@@ -13,12 +13,23 @@ bool TextEditor::selectSentenceFrom(uint32_t offset) {
     return true;
 }
 
-bool TextEditor::selectNextSentence() {
+bool TextEditor::selectNextSentence(bool reverse) {
     const std::wstring& text = document->getText();
     if (text.empty()) return false;
     const TextRange sel = getSelection();
+    const int length = static_cast<int>(text.size());
+    if (reverse) {
+        // The sentence that began before the selection's start: the selection's own when
+        // only its tail is selected, else the one before it; none before the first. Blanks
+        // that open the text belong to no sentence.
+        const std::pair<int, int> r = getSentenceRange(text, sel.start, -1);
+        const int start = skipWhitespace(text.c_str(), length, r.first, false);
+        if (start >= sel.start || r.second > length) return false;
+        selectRange(TextRange(start, r.second));
+        return true;
+    }
     const std::pair<int, int> r = getSentenceRange(text, sel.end, 1);
-    if (r.second == sel.end || r.second > static_cast<int>(text.size())) return false;
+    if (r.second == sel.end || r.second > length) return false;
     selectRange(TextRange(r.first, r.second));
     return true;
 }

@@ -174,3 +174,62 @@ TEST(TextEditorScrolling, WheelNotchScrollsBySystemLines) {
     f.send(WM_MOUSEWHEEL, MAKEWPARAM(0, 60), 0);  // less than a notch
     EXPECT_EQ(f.send(EM_GETFIRSTVISIBLELINE), lines < 2 ? 3 : static_cast<LRESULT>(lines));
 }
+
+TEST(TextEditorEditing, UndoWithNothingToUndoLeavesAnUnrecordedEditUnmodified) {
+    EditorFixture f;
+    f.editor.replaceRange(L"log line", TextRange(0, 0), false);
+    ASSERT_FALSE(f.editor.isModified());
+    f.frame.forget();
+    f.send(EM_UNDO);
+    f.send(WM_UNDO);
+    EXPECT_FALSE(f.editor.isModified());
+    EXPECT_EQ(f.frame.count(EN_CHANGE), 0);
+    EXPECT_EQ(f.text(), L"log line");
+    // An edit recorded after it still undoes, and the text stays modified: it never
+    // matched a saved state.
+    f.editor.appendText(L"!");
+    f.send(EM_UNDO);
+    EXPECT_EQ(f.text(), L"log line");
+    EXPECT_TRUE(f.editor.isModified());
+}
+
+TEST(TextEditorSentences, ReverseStepsBackThroughTheSentencesAndStopsAtTheFirst) {
+    EditorFixture f;
+    f.editor.setText(L"First one here. Second one here. Third one here.");
+    ITTSTextEditor& stepper = f.editor;
+    ASSERT_TRUE(f.editor.selectSentenceFrom(33));
+    EXPECT_TRUE(stepper.selectNextSentence(true));
+    EXPECT_EQ(f.editor.getSelection(), TextRange(16, 33));
+    EXPECT_TRUE(stepper.selectNextSentence(true));
+    EXPECT_EQ(f.editor.getSelection(), TextRange(0, 16));
+    EXPECT_FALSE(stepper.selectNextSentence(true));  // before the first: the selection stays
+    EXPECT_EQ(f.editor.getSelection(), TextRange(0, 16));
+    EXPECT_TRUE(stepper.selectNextSentence(false));
+    EXPECT_EQ(f.editor.getSelection(), TextRange(16, 33));
+    f.editor.select(20, 20);  // inside a sentence: that sentence first
+    EXPECT_TRUE(stepper.selectNextSentence(true));
+    EXPECT_EQ(f.editor.getSelection(), TextRange(16, 33));
+}
+
+TEST(TextEditorSentences, ReverseTreatsOpeningBlanksAsNoSentence) {
+    EditorFixture f;
+    f.editor.setText(L"  One. Two.");
+    ASSERT_TRUE(f.editor.selectSentenceFrom(0));
+    EXPECT_EQ(f.editor.getSelection().start, 2);
+    EXPECT_FALSE(f.editor.selectNextSentence(true));
+    EXPECT_EQ(f.editor.getSelection().start, 2);
+    f.editor.select(7, 7);
+    EXPECT_TRUE(f.editor.selectNextSentence(true));
+    EXPECT_EQ(f.editor.getSelection().start, 2);
+}
+
+TEST(TextEditorEditing, SingleLineFieldShowsBorderAndClearMarkButNoLineEnds) {
+    EditorFixture f;
+    EXPECT_FALSE(f.editor.isBorderVisible());
+    EXPECT_FALSE(f.editor.isClearMarkVisible());
+    EXPECT_TRUE(f.editor.isEndOfLineVisible());
+    f.editor.setSingleLine();
+    EXPECT_TRUE(f.editor.isBorderVisible());
+    EXPECT_TRUE(f.editor.isClearMarkVisible());
+    EXPECT_FALSE(f.editor.isEndOfLineVisible());
+}

@@ -111,6 +111,17 @@ TEST(TextEditorTheme, BackgroundImageLoadsOnlyPicturesAndSurvivesBadFiles) {
     EXPECT_EQ(f.text(), L"text");
 }
 
+TEST(TextEditorTheme, TextIsDrawnWithoutFillOnlyWhileAnImageIsLoaded) {
+    TempDirectory folder;
+    const std::wstring picture = writeBitmapFile(folder, L"back.bmp");
+    EditorFixture f;
+    EXPECT_EQ(f.editor.getTextOutOptions(), static_cast<UINT>(ETO_OPAQUE));
+    ASSERT_TRUE(f.editor.setBackgroundImage(picture));
+    EXPECT_EQ(f.editor.getTextOutOptions(), 0u);
+    ASSERT_TRUE(f.editor.setBackgroundImage(L""));
+    EXPECT_EQ(f.editor.getTextOutOptions(), static_cast<UINT>(ETO_OPAQUE));
+}
+
 TEST(TextEditorContextMenu, RightClickOpensTheMenuAndTheListenerSeesIt) {
     EditorFixture f;
     RecordingListener listener;
