@@ -8,7 +8,8 @@
 #include "player/audio/BassErrors.h"
 #include "player/audio/BassFunctions.h"
 #include "player/audio/BassSystem.h"
-#include "player/audio/SamePath.h"
+#include "player/audio/EncoderOutput.h"
+#include "player/audio/SameFile.h"
 
 namespace {
 
@@ -16,9 +17,28 @@ constexpr DWORD kOpenFlags = BASS_UNICODE | BASS_STREAM_DECODE | BASS_STREAM_PRE
 constexpr DWORD kMusicFlags = kOpenFlags | BASS_MUSIC_RAMP | BASS_MUSIC_PRESCAN;
 constexpr DWORD kEncodeStep = 20000;
 
+// A handle is of one kind; the call for the other kind refuses it.
+void freeChannel(DWORD handle) {
+    if (bass::BASS_MusicFree) bass::BASS_MusicFree(handle);
+    if (bass::BASS_StreamFree) bass::BASS_StreamFree(handle);
+}
+
+// The form of the "in use" box, for a file that can't be written: the system's text of
+// the error, then the path.
+void showFileError(const std::wstring& path, DWORD error) {
+    wchar_t* text = nullptr;
+    ::FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                     nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::wstring message = text ? text : L"Error " + std::to_wstring(error);
+    if (text) ::LocalFree(text);
+    while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r')) message.pop_back();
+    showMessageBox(nullptr, message + L"\r\n" + path, path, MB_OK);
+}
+
 }  // namespace
 
 BassPlayer::~BassPlayer() {
+    close();  // an unfinished export leaves no file of its own behind
     if (bass::BASS_Free) bass::BASS_Free();
 }
 
@@ -34,6 +54,7 @@ bool BassPlayer::open(const std::wstring& path) {
     mChannel = bass::BASS_FX_TempoCreate(source, BASS_FX_FREESOURCE);
     if (!mChannel) {
         showBassError("Couldn't create a resampled stream!");
+        freeChannel(source);  // it is freed with the tempo stream only once one takes it
         close();
         return false;
     }
@@ -127,12 +148,13 @@ bool BassPlayer::setOutputDevice(int index) { return BassSystem::getInstance().s
 
 void BassPlayer::close() {
     if (!mChannel) return;
-    // The handle is of one kind; the call for the other kind refuses it.
-    if (bass::BASS_MusicFree) bass::BASS_MusicFree(mChannel);
-    if (bass::BASS_StreamFree) bass::BASS_StreamFree(mChannel);
+    freeChannel(mChannel);
     mChannel = 0;
-    // An encoder ends with its channel and leaves its file as it finished it.
+    // An encoder ends with its channel and leaves its file as it finished it. A file of
+    // its own, not yet moved onto the chosen path, is an export given up: it goes.
+    if (mEncodingOutput != mEncodingTarget) ::DeleteFileW(mEncodingOutput.c_str());
     mEncodingOutput.clear();
+    mEncodingTarget.clear();
 }
 
 unsigned BassPlayer::bytesToMilliseconds(unsigned bytes) const {
@@ -156,16 +178,35 @@ bool BassPlayer::saveAsMp3(const std::wstring& outputPath) {
                        L"lame.exe was not found in the plugins folder", MB_OK);
         return false;
     }
-    std::wstring commandLine = L"Plugins/lame --alt-preset cbr 128 - \"" + outputPath + L"\"";
-    return encode(outputPath, commandLine, BASS_ENCODE_AUTOFREE);
+    // lame writes a name of ours that its ANSI command line carries unchanged; the
+    // finished MP3 is moved onto the chosen path by stopEncoding.
+    std::wstring working = reserveEncoderOutput(outputPath);
+    if (working.empty()) {
+        showFileError(outputPath, ::GetLastError());
+        return false;
+    }
+    std::wstring commandLine = L"Plugins/lame --alt-preset cbr 128 - \"" + working + L"\"";
+    if (startEncoder(outputPath, working, commandLine, BASS_ENCODE_AUTOFREE)) return true;
+    ::DeleteFileW(working.c_str());
+    return false;
 }
 
 bool BassPlayer::encode(const std::wstring& outputPath, const std::wstring& commandLine, DWORD flags) {
+    return startEncoder(outputPath, outputPath, commandLine, flags);
+}
+
+bool BassPlayer::startEncoder(const std::wstring& target, const std::wstring& working, const std::wstring& commandLine,
+                              DWORD flags) {
     if (!bass::BASS_Encode_Start) return false;
     if (!fileExists(mPath)) return false;
-    // Any spelling of the opened file's path counts as the same file.
-    if (isSamePath(outputPath, mPath)) {
-        showMessageBox(nullptr, L"現在このファイルは使用中です。\r\n" + outputPath, outputPath, MB_OK);
+    // However it is spelt, the file being played is never a target.
+    if (isSameFile(target, mPath)) {
+        showMessageBox(nullptr, L"現在このファイルは使用中です。\r\n" + target, target, MB_OK);
+        return false;
+    }
+    // A command line that the ANSI code page changes would name another file.
+    if (!survivesAnsiCodePage(commandLine)) {
+        showFileError(target, ERROR_NO_UNICODE_TRANSLATION);
         return false;
     }
     close();
@@ -183,8 +224,10 @@ bool BassPlayer::encode(const std::wstring& outputPath, const std::wstring& comm
     setTempo(getTempo());
     setPitch(mPitch);
     setVolume(mChannelVolume);
-    mEncodingOutput = outputPath;
-    if (bass::BASS_Encode_Start(mChannel, wideToMultiByte(commandLine.c_str(), CP_ACP).c_str(), flags, nullptr, nullptr)) return true;
+    mEncodingTarget = target;
+    mEncodingOutput = working;
+    std::string ansiCommandLine = wideToMultiByte(commandLine.c_str(), CP_ACP);
+    if (bass::BASS_Encode_Start(mChannel, ansiCommandLine.c_str(), flags, nullptr, nullptr)) return true;
     showBassError("BASS_Encode_Start");
     discardFailedOutput();
     close();
@@ -203,19 +246,30 @@ bool BassPlayer::encodeStep() {
 bool BassPlayer::stopEncoding() {
     if (!mChannel || !bass::BASS_Encode_Stop) return false;
     bool encoding = !mEncodingOutput.empty();
-    if (bass::BASS_Encode_Stop(mChannel)) {
-        mEncodingOutput.clear();
-        return true;
-    }
+    if (bass::BASS_Encode_Stop(mChannel)) return !encoding || finishOutput();
     if (!encoding) return false;  // nothing was encoding: nothing to report
     showBassError("BASS_Encode_Stop");
     discardFailedOutput();
     return false;
 }
 
+bool BassPlayer::finishOutput() {
+    std::wstring output = mEncodingOutput;
+    std::wstring target = mEncodingTarget;
+    mEncodingOutput.clear();
+    mEncodingTarget.clear();
+    if (output == target || moveOutputIntoPlace(output, target)) return true;
+    DWORD error = ::GetLastError();
+    ::DeleteFileW(output.c_str());
+    showFileError(target, error);
+    return false;
+}
+
 void BassPlayer::discardFailedOutput() {
-    // What an encoder that failed left (or a file that was there before) is not the
-    // requested MP3: nothing stays under the output name.
+    // What a failed encoder left is not the requested MP3. Its own file goes; a target
+    // it wrote directly holds a broken MP3 (or what was there before) and goes as well.
+    // A target that the encoder never wrote keeps what it had.
     if (!mEncodingOutput.empty()) ::DeleteFileW(mEncodingOutput.c_str());
     mEncodingOutput.clear();
+    mEncodingTarget.clear();
 }

@@ -39,15 +39,20 @@ public:
     // Re-encodes the opened file as 128 kbit/s MP3 through Plugins/lame.exe at the
     // current tempo, pitch and volume; the caller then pumps encodeStep.
     bool saveAsMp3(const std::wstring& outputPath);
+    // Starts the encoder given by the command line, which writes outputPath itself.
     bool encode(const std::wstring& outputPath, const std::wstring& commandLine, DWORD flags);
     // Decodes the next block into the encoder; false once the source is exhausted.
     bool encodeStep();
-    // Ends the encoder; false (with the output file removed) when it failed.
+    // Ends the encoder and puts its MP3 in place; false (with the encoder's file removed
+    // and a file that was at the output path kept) when it failed.
     bool stopEncoding();
 
 private:
     unsigned bytesToMilliseconds(unsigned bytes) const;
     QWORD millisecondsToBytes(unsigned milliseconds) const;
+    bool startEncoder(const std::wstring& target, const std::wstring& working, const std::wstring& commandLine,
+                      DWORD flags);
+    bool finishOutput();
     void discardFailedOutput();
 
     DWORD mChannel = 0;
@@ -57,4 +62,5 @@ private:
     int mPitch = 100;
     int mFrequency = 0;
     std::wstring mEncodingOutput;  // the file the running encoder writes
+    std::wstring mEncodingTarget;  // where that file goes once the encoder has finished
 };

@@ -1,4 +1,5 @@
 // Loading the libraries, the error texts and boxes, and the byte/time conversions.
+#include "foundation/system/PathUtils.h"
 #include "player/audio/BassErrors.h"
 #include "player/audio/BassFunctions.h"
 #include "player/audio/BassSystem.h"
@@ -32,12 +33,16 @@ TEST(AudioIsolated, PlayerWithoutLibraries) {
     EXPECT_EQ(1000u, player.getPosition());
     player.setTempo(120);
     EXPECT_EQ(120, player.getTempo());
-    EXPECT_FALSE(player.saveAsMp3(L"out.mp3") && false);
+    EXPECT_FALSE(player.saveAsMp3(L"out.mp3"));
     EXPECT_FALSE(player.encodeStep());
     player.stop();
     player.pause();
     player.resume();
-    EXPECT_TRUE(takeShownMessages().size() <= 1);  // at most the missing-lame box
+    // Only the missing-lame box: the folder has no Plugins/ at all.
+    std::vector<MessageBoxRequest> shown = takeShownMessages();
+    ASSERT_EQ(1u, shown.size());
+    EXPECT_EQ(L"lame.exe was not found in the plugins folder", shown[0].caption);
+    EXPECT_FALSE(fileExists(L"out.mp3"));
 }
 
 TEST(AudioSystemTest, PlayerWithoutLibrariesDoesNothing) {
@@ -162,6 +167,26 @@ TEST_F(AudioLoadedTest, ErrorBoxShowsTheCodeLineUnderTheText) {
     shown = takeShownMessages();
     ASSERT_EQ(1u, shown.size());
     EXPECT_EQ(L"\n\n(error code: 99)", shown[0].text);
+}
+
+// A tempo library that takes no stream: it only notes the source it was given.
+DWORD gRefusedSource = 0;
+HSTREAM WINAPI refuseTempoStream(DWORD chan, DWORD) {
+    gRefusedSource = chan;
+    return 0;
+}
+
+TEST_F(AudioLoadedTest, ASourceWithoutATempoStreamIsFreed) {
+    ScopedEntryPoint<BASS_FX_TempoCreate_t> refusing(bass::BASS_FX_TempoCreate, refuseTempoStream);
+    gRefusedSource = 0;
+    EXPECT_FALSE(mPlayer->open(audioFixture(L"tone440-3s.ogg")));
+    std::vector<MessageBoxRequest> shown = takeShownMessages();
+    ASSERT_EQ(1u, shown.size());
+    EXPECT_EQ(0u, shown[0].text.find(L"Couldn't create a resampled stream!"));
+    ASSERT_NE(0u, gRefusedSource);
+    BASS_CHANNELINFO info{};
+    EXPECT_FALSE(bass::BASS_ChannelGetInfo(gRefusedSource, &info));  // no longer a channel
+    EXPECT_FALSE(mPlayer->play());
 }
 
 TEST_F(AudioLoadedTest, MillisecondsBecomeWholeSecondsPlusBytesPerMillisecond) {

@@ -1,7 +1,9 @@
 #include "player/tests/AudioTestSupport.h"
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
+#include <iterator>
 
 #include "player/audio/BassFunctions.h"
 #include "player/audio/BassSystem.h"
@@ -85,6 +87,25 @@ double measureRms(const std::vector<short>& samples, unsigned channels, size_t s
         sum += v * v;
     }
     return std::sqrt(sum / static_cast<double>(frames - 2 * skipFrames));
+}
+
+std::string readFileBytes(const std::wstring& path) {
+    std::ifstream in(path.c_str(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::vector<std::wstring> listFolder(const std::wstring& folder) {
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW found{};
+    HANDLE search = ::FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        std::wstring name = found.cFileName;
+        if (name != L"." && name != L"..") names.push_back(name);
+    } while (::FindNextFileW(search, &found));
+    ::FindClose(search);
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 void AudioPlayerTest::SetUp() {

@@ -38,6 +38,26 @@ double measureFrequency(const std::vector<short>& samples, unsigned channels, un
 // Root mean square of the first channel, skipping `skipFrames` at each end.
 double measureRms(const std::vector<short>& samples, unsigned channels, size_t skipFrames = 0);
 
+// Puts another function in an entry point's place for the life of the object, to make
+// the library answer as a failing one would.
+template <typename Pointer>
+class ScopedEntryPoint {
+public:
+    ScopedEntryPoint(Pointer& slot, Pointer replacement) : mSlot(slot), mSaved(slot) { mSlot = replacement; }
+    ~ScopedEntryPoint() { mSlot = mSaved; }
+    ScopedEntryPoint(const ScopedEntryPoint&) = delete;
+    ScopedEntryPoint& operator=(const ScopedEntryPoint&) = delete;
+
+private:
+    Pointer& mSlot;
+    Pointer mSaved;
+};
+
+// Every byte of a file; empty when it can't be read.
+std::string readFileBytes(const std::wstring& path);
+// The names in a folder, sorted, without "." and "..".
+std::vector<std::wstring> listFolder(const std::wstring& folder);
+
 // A player whose libraries are loaded; unloaded again afterwards, since the player's
 // destructor releases the device (there is one player per process in the program).
 class AudioPlayerTest : public ::testing::Test {
