@@ -49,9 +49,9 @@ std::wstring reserveEncoderOutput(const std::wstring& target) {
         return std::wstring();
     }
     for (const std::wstring& candidate : {folder, shortForm(folder), temporaryFolder()}) {
-        // The folder alone is checked: the name GetTempFileNameW adds is plain ASCII. A
-        // folder that passes but refuses a new file is the answer: the result could not
-        // be moved there either.
+        // The folder alone is checked: the name GetTempFileNameW adds is plain ASCII. The
+        // first folder that passes decides; if it refuses a new file (the target's folder
+        // read-only, say), the finished MP3 could not be moved there either.
         if (!candidate.empty() && survivesAnsiCodePage(candidate)) return createUniqueFile(candidate);
     }
     ::SetLastError(ERROR_NO_UNICODE_TRANSLATION);
