@@ -63,7 +63,27 @@ private:
     std::int64_t mPosition = 0;
 };
 
+class TailSource : public ByteSource {
+public:
+    TailSource(std::unique_ptr<ByteSource> source, std::int64_t offset) : mSource(std::move(source)), mOffset(offset) {
+        mSource->seek(mOffset);
+    }
+    size_t read(void* buffer, size_t size) override { return mSource->read(buffer, size); }
+    bool seek(std::int64_t offset) override { return offset >= 0 && mSource->seek(mOffset + offset); }
+    std::int64_t tell() const override { return mSource->tell() - mOffset; }
+    std::int64_t size() const override { return mSource->size() - mOffset; }
+
+private:
+    std::unique_ptr<ByteSource> mSource;
+    std::int64_t mOffset;
+};
+
 }  // namespace
+
+std::unique_ptr<ByteSource> openTail(std::unique_ptr<ByteSource> source, std::int64_t offset) {
+    if (!source || offset < 0 || offset > source->size()) return nullptr;
+    return std::make_unique<TailSource>(std::move(source), offset);
+}
 
 std::unique_ptr<ByteSource> openFileSource(const std::wstring& path, std::int64_t offset, std::int64_t length) {
     HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,

@@ -23,5 +23,7 @@ public:
 
 // A window of a file: `length` 0 means to its end. Null when the file cannot be opened.
 std::unique_ptr<ByteSource> openFileSource(const std::wstring& path, std::int64_t offset, std::int64_t length);
+// The bytes of `source` from `offset` on: offset 0 of the result is `offset` of the source.
+std::unique_ptr<ByteSource> openTail(std::unique_ptr<ByteSource> source, std::int64_t offset);
 // A window of memory owned by the caller.
 std::unique_ptr<ByteSource> openMemorySource(const void* data, std::int64_t offset, std::int64_t length);

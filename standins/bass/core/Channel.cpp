@@ -72,9 +72,15 @@ bool Channel::startPlayback(UINT device, QWORD from) {
     return true;
 }
 
+void Channel::dropFinishedPlayback() {
+    if (mPlayback && mPlayback->finished()) mPlayback.reset();
+}
+
 bool Channel::play(bool restart, UINT device) {
     if (isDecoding()) return fail(BASS_ERROR_DECODE, false);
     std::lock_guard<std::mutex> lock(mPlaybackMutex);
+    // A channel that played to its end is stopped: it starts again from its position.
+    dropFinishedPlayback();
     if (restart) {
         auto rewind = [this] {
             std::lock_guard<std::mutex> sourceLock(mSourceMutex);
@@ -151,6 +157,8 @@ QWORD Channel::positionLocked() {
 bool Channel::setPosition(QWORD bytes) {
     bytes -= bytes % (mChannels * 2);
     std::lock_guard<std::mutex> lock(mPlaybackMutex);
+    // After the end the channel is stopped and stays so at the new position.
+    dropFinishedPlayback();
     bool accepted = false;
     auto move = [&] {
         std::lock_guard<std::mutex> sourceLock(mSourceMutex);
@@ -175,6 +183,7 @@ bool Channel::setAttribute(DWORD attrib, float value) {
         // A new playback rate: a playing channel goes on at it from where it is.
         std::lock_guard<std::mutex> lock(mPlaybackMutex);
         mPlaybackRate = value <= 0.0f ? 0 : static_cast<DWORD>(value);
+        dropFinishedPlayback();
         if (mPlayback) {
             bool paused = mPlayback->isPaused();
             QWORD played = mPlayback->playedPosition();

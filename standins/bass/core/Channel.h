@@ -42,6 +42,8 @@ private:
     Playback::Fill fillForPlayback(void* buffer, DWORD bytes);
     bool startPlayback(UINT device, QWORD from);
     QWORD positionLocked();  // with mPlaybackMutex held
+    // Forgets a playback that has played everything (with mPlaybackMutex held).
+    void dropFinishedPlayback();
     void detachHook();
 
     std::unique_ptr<ChannelSource> mSource;

@@ -12,8 +12,16 @@ UINT gWaveOutId = WAVE_MAPPER;
 }  // namespace
 
 bool initDevice(int device, DWORD freq) {
+    if (device == kNoSoundDevice) {
+        // Needs no sound card: decoding channels work, nothing is played.
+        gInitialised = true;
+        gDevice = kNoSoundDevice;
+        gWaveOutId = WAVE_MAPPER;
+        setError(BASS_OK);
+        return true;
+    }
     UINT count = ::waveOutGetNumDevs();
-    if (device == 0 || device < -1 || count == 0 || (device > 0 && static_cast<UINT>(device) > count)) {
+    if (device < -1 || count == 0 || (device > 0 && static_cast<UINT>(device) > count)) {
         return fail(BASS_ERROR_NOTAVAIL, false);
     }
     UINT id = device == -1 ? WAVE_MAPPER : static_cast<UINT>(device - 1);
@@ -44,5 +52,6 @@ void freeDevice() {
 }
 
 bool isDeviceInitialised() { return gInitialised; }
+bool canPlay() { return gInitialised && gDevice != kNoSoundDevice; }
 int currentDevice() { return gDevice; }
 UINT currentWaveOutId() { return gWaveOutId; }

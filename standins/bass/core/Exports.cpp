@@ -82,7 +82,8 @@ EXPORT HFX WINAPI BASS_ChannelSetFX(DWORD handle, DWORD type, int priority) { re
 EXPORT BOOL WINAPI BASS_ChannelRemoveFX(DWORD handle, HFX fx) { return fail(BASS_ERROR_NOTAVAIL, FALSE); }
 
 EXPORT HSTREAM WINAPI BASS_StreamCreateFile(BOOL mem, const void* file, QWORD offset, QWORD length, DWORD flags) {
-    if (!(flags & BASS_STREAM_DECODE) && !isDeviceInitialised()) return fail(BASS_ERROR_INIT, HSTREAM(0));
+    // Every stream, a decoding one too, belongs to an initialised device.
+    if (!isDeviceInitialised()) return fail(BASS_ERROR_INIT, HSTREAM(0));
     std::unique_ptr<Decoder> decoder = openAudio(mem, file, offset, length, flags);
     if (!decoder) return 0;
     DWORD rate = decoder->rate();
@@ -146,6 +147,7 @@ EXPORT DWORD WINAPI BASS_ChannelGetData(DWORD handle, void* buffer, DWORD length
 EXPORT BOOL WINAPI BASS_ChannelPlay(DWORD handle, BOOL restart) {
     return withChannel(handle, FALSE, [&](Channel& channel) {
         if (!isDeviceInitialised()) return fail(BASS_ERROR_INIT, FALSE);
+        if (!canPlay()) return fail(BASS_ERROR_NOTAVAIL, FALSE);
         return channel.play(restart != FALSE, currentWaveOutId()) ? TRUE : FALSE;
     });
 }
@@ -202,7 +204,7 @@ EXPORT double WINAPI BASS_ChannelBytes2Seconds(DWORD handle, QWORD bytes) {
 EXPORT HSTREAM WINAPI BassStandin_CreateChannel(DWORD freq, DWORD chans, DWORD flags, const StandinSourceOps* ops,
                                                 void* user) {
     if (!ops || freq == 0 || chans == 0) return fail(BASS_ERROR_FORMAT, HSTREAM(0));
-    if (!(flags & BASS_STREAM_DECODE) && !isDeviceInitialised()) return fail(BASS_ERROR_INIT, HSTREAM(0));
+    if (!isDeviceInitialised()) return fail(BASS_ERROR_INIT, HSTREAM(0));
     HSTREAM handle = registerChannel(std::make_shared<Channel>(makeExternalSource(*ops, user), freq, chans, flags));
     setError(BASS_OK);
     return handle;

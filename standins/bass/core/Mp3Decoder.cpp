@@ -4,8 +4,10 @@
 
 #include <cstdio>
 #include <mutex>
+#include <vector>
 
 #include "standins/bass/core/Decoder.h"
+#include "standins/bass/core/MpegSync.h"
 
 namespace {
 
@@ -20,14 +22,29 @@ off_t seekCallback(void* source, off_t offset, int whence) {
     return static_cast<off_t>(bytes->tell());
 }
 
-// An ID3v2 tag or an MPEG frame sync at the start: other files are not tried as MP3,
-// since the decoder would otherwise hunt for frames in any data.
-bool looksLikeMpegAudio(ByteSource& source) {
-    unsigned char head[4];
-    if (!source.seek(0) || !source.readExact(head, sizeof head)) return false;
-    source.seek(0);
-    if (head[0] == 'I' && head[1] == 'D' && head[2] == '3') return true;
-    return head[0] == 0xFF && (head[1] & 0xE0) == 0xE0;
+// Where the decoder is to start: the file's start when it begins with a frame sync or an
+// ID3v2 tag that a frame follows at once (the decoder reads the tag itself), else the
+// first confirmed frame within the junk allowed after the tag. Other files are not tried
+// as MP3, since the decoder would otherwise hunt for frames in any data.
+bool findDecoderStart(ByteSource& source, std::int64_t& start) {
+    unsigned char head[10] = {};
+    if (!source.seek(0)) return false;
+    size_t got = source.read(head, sizeof head);
+    if (got >= 2 && head[0] == 0xFF && (head[1] & 0xE0) == 0xE0) {
+        start = 0;
+        return true;
+    }
+    std::int64_t tag = static_cast<std::int64_t>(id3v2TagLength(head, got));
+    std::vector<unsigned char> window(kMpegSearchBytes);
+    if (!source.seek(tag)) return false;
+    size_t size = source.read(window.data(), window.size());
+    size_t frame = findFirstMpegFrame(window.data(), size, tag + static_cast<std::int64_t>(size) == source.size());
+    if (frame == kNoMpegFrame) {
+        start = 0;
+        return tag > 0;  // a tag without frames in reach: the decoder may still find them
+    }
+    start = frame == 0 ? 0 : tag + static_cast<std::int64_t>(frame);
+    return true;
 }
 
 class Mp3Decoder : public Decoder {
@@ -99,8 +116,12 @@ private:
 }  // namespace
 
 std::unique_ptr<Decoder> openMp3Decoder(std::unique_ptr<ByteSource>& source, bool prescan) {
-    if (!looksLikeMpegAudio(*source)) return nullptr;
-    auto decoder = std::make_unique<Mp3Decoder>(std::move(source));
+    std::int64_t start = 0;
+    if (!findDecoderStart(*source, start)) return nullptr;
+    source->seek(0);
+    std::unique_ptr<ByteSource> bytes = start > 0 ? openTail(std::move(source), start) : std::move(source);
+    if (!bytes) return nullptr;
+    auto decoder = std::make_unique<Mp3Decoder>(std::move(bytes));
     if (!decoder->open(prescan)) return nullptr;
     return decoder;
 }

@@ -4,11 +4,11 @@
 
 namespace {
 
-// Eight blocks of 2048 frames: about 0.37 s queued at 44.1 kHz, enough to ride over
-// scheduling hiccups of the output thread, short enough for tempo and volume changes to
-// be heard soon.
-constexpr int kBlockCount = 8;
-constexpr DWORD kBlockFrames = 2048;
+// Four blocks of 20 ms: 80 ms queued ahead of what the device has played. Volume, tempo
+// and pitch apply as blocks are made, so a change is heard after what is queued; the
+// output thread refills a block as soon as the device returns one.
+constexpr int kBlockCount = 4;
+constexpr DWORD kBlockMilliseconds = 20;
 // Segments remembered for mapping device bytes to source bytes: more than are queued.
 constexpr size_t kSegmentsKept = 64;
 
@@ -30,8 +30,9 @@ std::unique_ptr<Playback> Playback::open(UINT device, DWORD rate, DWORD channels
         ::CloseHandle(event);
         return nullptr;
     }
+    DWORD blockBytes = std::max<DWORD>(1, rate * kBlockMilliseconds / 1000) * format.nBlockAlign;
     return std::unique_ptr<Playback>(
-        new Playback(handle, event, kBlockFrames * format.nBlockAlign, format.nBlockAlign, startPosition, std::move(fill)));
+        new Playback(handle, event, blockBytes, format.nBlockAlign, startPosition, std::move(fill)));
 }
 
 Playback::Playback(HWAVEOUT device, HANDLE event, DWORD blockBytes, DWORD frameBytes, QWORD startPosition,
