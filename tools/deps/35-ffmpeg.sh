@@ -1,6 +1,7 @@
 # A minimal ffmpeg: libavformat/libavcodec with the ASF demuxer and the WMA decoders for
-# the WMA plug-in of the BASS stand-in, and an ffmpeg.exe that can write WMA test media
-# (WAV in, ASF/wmav2 out).
+# the WMA plug-in of the BASS stand-in (WMA 1 and 2, Pro, Lossless and Voice), and an
+# ffmpeg.exe that can write WMA test media (WAV in, ASF/wmav1 or wmav2 out; ffmpeg has no
+# encoders for the other kinds).
 apt-get source --download-only ffmpeg/bookworm
 dpkg-source --no-check -x ffmpeg_*.dsc ffmpeg
 mkdir ffmpeg-build
@@ -10,7 +11,7 @@ cd ffmpeg-build
   --enable-static --disable-shared --disable-everything --disable-network --disable-autodetect \
   --disable-doc --disable-debug --disable-x86asm --disable-programs --enable-ffmpeg \
   --enable-avcodec --enable-avformat --enable-avfilter --enable-swresample \
-  --enable-demuxer=asf,wav --enable-muxer=asf --enable-decoder=wmav1,wmav2,pcm_s16le \
+  --enable-demuxer=asf,wav --enable-muxer=asf --enable-decoder=wmav1,wmav2,wmapro,wmalossless,wmavoice,pcm_s16le \
   --enable-encoder=wmav2,wmav1 --enable-protocol=file,pipe \
   --enable-filter=aresample,aformat,anull,atrim,abuffer,abuffersink \
   --extra-libs=-lbcrypt --extra-ldflags=-static

@@ -1,22 +1,25 @@
-// The basswma plug-in: Windows Media Audio (wmav1/wmav2 in ASF files) through a minimal
-// libavformat/libavcodec. A scan at open decodes the whole file once, which gives the
-// exact frame count and an index from each packet's time stamp to its first frame, so
-// that a seek goes to the packet before the target and decodes only from there.
+// The basswma plug-in: Windows Media Audio in ASF files through a minimal
+// libavformat/libavcodec. Opening reads the packets without decoding them: for WMA 1 and
+// 2 the frame count of each packet follows from its bytes (WmaFrameCounter), which gives
+// the exact length and, for each packet, the frame its output ends at. Decoding happens
+// as the data is read. Output is placed by where its packet ends, so a seek starts at an
+// earlier packet and drops what comes before the target. The other codecs (Pro, Lossless
+// and Voice) take their length from the stream's duration and are placed by time stamps.
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
-#include <libavutil/opt.h>
 }
 
 #include <windows.h>
 
 #include <algorithm>
 #include <cstring>
-#include <map>
+#include <string>
 #include <type_traits>
 #include <vector>
 
 #include "standins/bass/common/StandinInterface.h"
+#include "standins/bass/wma/WmaFrameCounter.h"
 
 namespace {
 
@@ -50,6 +53,9 @@ short toShort(float value) {
     return static_cast<short>(scaled >= 0 ? scaled + 0.5f : scaled - 0.5f);
 }
 
+constexpr AVCodecID kDecoders[] = {AV_CODEC_ID_WMAV1, AV_CODEC_ID_WMAV2, AV_CODEC_ID_WMAPRO, AV_CODEC_ID_WMALOSSLESS,
+                                   AV_CODEC_ID_WMAVOICE};
+
 class WmaDecoder {
 public:
     ~WmaDecoder() {
@@ -74,70 +80,61 @@ public:
         mFormat->pb = mIo;
         mFormat->flags |= AVFMT_FLAG_CUSTOM_IO;
         if (avformat_open_input(&mFormat, nullptr, nullptr, nullptr) < 0) return false;
-        if (avformat_find_stream_info(mFormat, nullptr) < 0) return false;
+        // The stream header says all that is needed; probing would decode packets.
         const AVCodec* codec = nullptr;
-        mStream = av_find_best_stream(mFormat, AVMEDIA_TYPE_AUDIO, -1, -1, &codec, 0);
-        if (mStream < 0 || !codec) return false;
+        for (unsigned i = 0; i < mFormat->nb_streams && !codec; ++i) {
+            AVCodecID id = mFormat->streams[i]->codecpar->codec_id;
+            if (std::find(std::begin(kDecoders), std::end(kDecoders), id) == std::end(kDecoders)) continue;
+            codec = avcodec_find_decoder(id);
+            mStream = static_cast<int>(i);
+        }
+        if (!codec) return false;
+        AVStream* stream = mFormat->streams[mStream];
         mCodec = avcodec_alloc_context3(codec);
-        if (!mCodec || avcodec_parameters_to_context(mCodec, mFormat->streams[mStream]->codecpar) < 0) return false;
+        if (!mCodec || avcodec_parameters_to_context(mCodec, stream->codecpar) < 0) return false;
         if (avcodec_open2(mCodec, codec, nullptr) < 0) return false;
         mPacket = av_packet_alloc();
         mFrame = av_frame_alloc();
         mChannels = static_cast<DWORD>(mCodec->ch_layout.nb_channels);
         mRate = static_cast<DWORD>(mCodec->sample_rate);
         if (!mPacket || !mFrame || mChannels == 0 || mRate == 0) return false;
-        return scan() && seek(0);
+        bool measured = codec->id == AV_CODEC_ID_WMAV1 || codec->id == AV_CODEC_ID_WMAV2 ? countFrames()
+                                                                                          : lengthFromDuration();
+        return measured && mTotalFrames > 0 && seek(0);
     }
 
     DWORD read(short* out, DWORD frames) {
         DWORD done = 0;
-        while (done < frames) {
-            if (mPendingFrame < mPending.size() / mChannels) {
-                size_t available = mPending.size() / mChannels - mPendingFrame;
-                DWORD take = static_cast<DWORD>(std::min<size_t>(available, frames - done));
-                if (mPosition + take > mTotalFrames) take = static_cast<DWORD>(mTotalFrames - mPosition);
-                if (take == 0) break;
-                std::memcpy(out + done * mChannels, mPending.data() + mPendingFrame * mChannels,
-                            take * mChannels * sizeof(short));
-                mPendingFrame += take;
-                done += take;
-                mPosition += take;
+        while (done < frames && mPosition < mTotalFrames) {
+            QWORD pendingFrames = mPending.size() / mChannels;
+            QWORD wanted = std::min<QWORD>(frames - done, mTotalFrames - mPosition);
+            QWORD take = 0;
+            if (mPendingStart <= mPosition && mPosition < mPendingStart + pendingFrames) {
+                take = std::min(wanted, mPendingStart + pendingFrames - mPosition);
+                std::memcpy(out + static_cast<size_t>(done) * mChannels,
+                            mPending.data() + static_cast<size_t>(mPosition - mPendingStart) * mChannels,
+                            static_cast<size_t>(take) * mChannels * sizeof(short));
+            } else if (mPendingStart > mPosition || mEnded) {
+                // Output the decoder did not give (a damaged packet, or less at the end
+                // than the length promised) is silence, so that the length holds.
+                QWORD gap = mPendingStart > mPosition ? mPendingStart - mPosition : wanted;
+                take = std::min(wanted, gap);
+                std::fill(out + static_cast<size_t>(done) * mChannels,
+                          out + static_cast<size_t>(done + take) * mChannels, 0);
+            } else {
+                decodeNext();
                 continue;
             }
-            if (!decodeNext(nullptr)) break;
+            done += static_cast<DWORD>(take);
+            mPosition += take;
         }
         return done;
     }
 
     bool seek(QWORD frame) {
         if (frame > mTotalFrames) return false;
-        // The last indexed packet that starts at or before the frame.
-        auto best = mIndex.end();
-        for (auto it = mIndex.begin(); it != mIndex.end(); ++it) {
-            if (it->second <= frame && (best == mIndex.end() || it->second >= best->second)) best = it;
-        }
-        int64_t timestamp = best == mIndex.end() ? 0 : best->first;
-        if (av_seek_frame(mFormat, mStream, timestamp, AVSEEK_FLAG_BACKWARD) < 0) return false;
-        avcodec_flush_buffers(mCodec);
-        mPending.clear();
-        mPendingFrame = 0;
-        mEnded = false;
-        // Decode to the packet that holds the frame, then drop the frames before it.
-        QWORD blockStart = 0;
-        if (!decodeNext(&blockStart)) {
-            mPosition = frame;
-            return frame == mTotalFrames;
-        }
-        if (blockStart > frame) return false;
-        QWORD skip = frame - blockStart;
-        while (skip >= mPending.size() / mChannels) {
-            skip -= mPending.size() / mChannels;
-            if (!decodeNext(nullptr)) {
-                mPosition = frame;
-                return true;
-            }
-        }
-        mPendingFrame = static_cast<size_t>(skip);
+        bool placed = mPackets.empty() ? seekByTime(frame) : seekToPacket(frame);
+        if (!placed) return false;
         mPosition = frame;
         return true;
     }
@@ -147,6 +144,11 @@ public:
     QWORD frames() const { return mTotalFrames; }
 
 private:
+    struct Packet {
+        int64_t timestamp;
+        QWORD end;  // the output frame after the packet's last, counted before the start skip
+    };
+
     bool looksLikeAsf() {
         static const unsigned char kHeaderGuid[16] = {0x30, 0x26, 0xB2, 0x75, 0x8E, 0x66, 0xCF, 0x11,
                                                       0xA6, 0xD9, 0x00, 0xAA, 0x00, 0x62, 0xCE, 0x6C};
@@ -157,70 +159,145 @@ private:
         return match;
     }
 
-    // Decodes the whole file once: the exact frame count and where each packet starts.
-    bool scan() {
-        QWORD total = 0;
-        while (true) {
-            int64_t timestamp = 0;
-            QWORD frames = 0;
-            if (!decodePacket(&timestamp, &frames)) break;
-            mIndex.emplace(timestamp, total);
-            total += frames;
-        }
-        mTotalFrames = total;
-        mPending.clear();
-        return total > 0;
+    static int64_t timestampOf(const AVPacket* packet) {
+        return packet->pts != AV_NOPTS_VALUE ? packet->pts : packet->dts;
     }
 
-    // Reads packets up to the next one that decodes to frames; those frames replace the
-    // pending ones. `blockStart` receives the packet's first frame from the index.
-    bool decodeNext(QWORD* blockStart) {
-        int64_t timestamp = 0;
-        QWORD frames = 0;
-        if (!decodePacket(&timestamp, &frames)) return false;
-        if (blockStart) {
-            auto found = mIndex.find(timestamp);
-            *blockStart = found == mIndex.end() ? 0 : found->second;
+    // Reads every packet once, without decoding: each one's time stamp and end frame.
+    bool countFrames() {
+        const AVCodecParameters* parameters = mFormat->streams[mStream]->codecpar;
+        WmaFrameCounter counter(parameters->codec_id == AV_CODEC_ID_WMAV1 ? 1 : 2, mRate, parameters->extradata,
+                                static_cast<size_t>(std::max(0, parameters->extradata_size)),
+                                static_cast<unsigned>(std::max(0, parameters->block_align)));
+        QWORD end = 0;
+        while (av_read_frame(mFormat, mPacket) >= 0) {
+            if (mPacket->stream_index == mStream) {
+                end += counter.packetFrames(mPacket->data, static_cast<size_t>(mPacket->size));
+                mPackets.push_back({timestampOf(mPacket), end});
+            }
+            av_packet_unref(mPacket);
         }
-        mPendingFrame = 0;
+        mStartSkip = counter.startSkip();
+        QWORD produced = end + counter.endFrames();
+        mTotalFrames = produced > mStartSkip ? produced - mStartSkip : 0;
+        return !mPackets.empty();
+    }
+
+    bool lengthFromDuration() {
+        const AVStream* stream = mFormat->streams[mStream];
+        int64_t duration = stream->duration;
+        AVRational base = stream->time_base;
+        if (duration == AV_NOPTS_VALUE || duration <= 0) {
+            duration = mFormat->duration;
+            base = AVRational{1, AV_TIME_BASE};
+        }
+        if (duration == AV_NOPTS_VALUE || duration <= 0) return false;
+        mTotalFrames = static_cast<QWORD>(av_rescale_q(duration, base, AVRational{1, static_cast<int>(mRate)}));
         return true;
     }
 
-    bool decodePacket(int64_t* timestamp, QWORD* frames) {
-        if (mEnded) return false;
-        while (true) {
-            int result = av_read_frame(mFormat, mPacket);
-            if (result < 0) {
-                // The end: the decoder still holds the tail of the last block.
-                mEnded = true;
-                *timestamp = mLastTimestamp + 1;
-                avcodec_send_packet(mCodec, nullptr);
-                mPending.clear();
-                while (avcodec_receive_frame(mCodec, mFrame) == 0) {
-                    appendFrame();
-                    av_frame_unref(mFrame);
-                }
-                *frames = mPending.size() / mChannels;
-                return *frames > 0;
-            }
-            if (mPacket->stream_index != mStream) {
-                av_packet_unref(mPacket);
-                continue;
-            }
-            *timestamp = mPacket->pts != AV_NOPTS_VALUE ? mPacket->pts : mPacket->dts;
-            mLastTimestamp = *timestamp;
-            result = avcodec_send_packet(mCodec, mPacket);
+    void restartDecoder() {
+        avcodec_flush_buffers(mCodec);
+        mPending.clear();
+        mPendingStart = 0;
+        mEnded = false;
+    }
+
+    // Starts decoding at the packet from which the target frame can be decoded: the
+    // decoder needs the packet before the one it is in, and drops two frames after a
+    // flush, so the packet's output must end at or before the target.
+    bool seekToPacket(QWORD frame) {
+        auto after = std::upper_bound(mPackets.begin(), mPackets.end(), frame,
+                                      [](QWORD target, const Packet& packet) { return target < packet.end; });
+        size_t wanted = after == mPackets.begin() ? 0 : static_cast<size_t>(after - mPackets.begin() - 1);
+        if (wanted > 0 && goToPacket(wanted)) return true;
+        return goToPacket(0);
+    }
+
+    // Moves the demuxer to a packet at or before `wanted` and learns which one it is.
+    bool goToPacket(size_t wanted) {
+        if (av_seek_frame(mFormat, mStream, mPackets[wanted].timestamp, AVSEEK_FLAG_BACKWARD) < 0) return false;
+        restartDecoder();
+        if (!readStreamPacket()) return false;
+        int64_t timestamp = timestampOf(mPacket);
+        auto found = std::find_if(mPackets.begin(), mPackets.end(),
+                                  [&](const Packet& packet) { return packet.timestamp == timestamp; });
+        size_t ordinal = static_cast<size_t>(found - mPackets.begin());
+        if (found == mPackets.end() || ordinal > wanted) {
             av_packet_unref(mPacket);
-            if (result < 0) continue;  // a damaged packet: go on with the next
-            mPending.clear();
-            while (avcodec_receive_frame(mCodec, mFrame) == 0) {
-                appendFrame();
-                av_frame_unref(mFrame);
+            return false;
+        }
+        mNextPacket = ordinal;
+        mHeldPacket = true;
+        return true;
+    }
+
+    bool seekByTime(QWORD frame) {
+        int64_t target = av_rescale_q(static_cast<int64_t>(frame), AVRational{1, static_cast<int>(mRate)},
+                                      mFormat->streams[mStream]->time_base);
+        int64_t first = mFormat->streams[mStream]->start_time;
+        if (first == AV_NOPTS_VALUE) first = 0;
+        if (av_seek_frame(mFormat, mStream, std::max(first, target), AVSEEK_FLAG_BACKWARD) < 0) return false;
+        restartDecoder();
+        mTimedStart = true;
+        return true;
+    }
+
+    bool readStreamPacket() {
+        while (av_read_frame(mFormat, mPacket) >= 0) {
+            if (mPacket->stream_index == mStream) return true;
+            av_packet_unref(mPacket);
+        }
+        return false;
+    }
+
+    // Decodes the next packet (or, at the end, what the decoder still holds) into the
+    // pending frames and places them on the output timeline.
+    void decodeNext() {
+        bool havePacket = mHeldPacket || readStreamPacket();
+        mHeldPacket = false;
+        mPending.clear();
+        QWORD packetEnd = 0;
+        if (havePacket) {
+            if (mNextPacket < mPackets.size()) packetEnd = mPackets[mNextPacket].end;
+            ++mNextPacket;
+            if (avcodec_send_packet(mCodec, mPacket) >= 0) receiveFrames();
+            av_packet_unref(mPacket);
+        } else {
+            mEnded = true;
+            avcodec_send_packet(mCodec, nullptr);
+            receiveFrames();
+            packetEnd = (mPackets.empty() ? 0 : mPackets.back().end) + (mPending.size() / mChannels);
+        }
+        QWORD frames = mPending.size() / mChannels;
+        if (frames == 0) {
+            mPendingStart = 0;  // nothing to place: the next read decodes on (or pads at the end)
+        } else if (!mPackets.empty()) {
+            // Counted before the start skip; what the decoder gives ends with its packet.
+            QWORD end = packetEnd > mStartSkip ? packetEnd - mStartSkip : 0;
+            if (end < frames) {
+                mPending.erase(mPending.begin(), mPending.begin() + static_cast<size_t>((frames - end) * mChannels));
+                frames = end;
             }
-            if (!mPending.empty()) {
-                *frames = mPending.size() / mChannels;
-                return true;
+            mPendingStart = end - frames;
+        } else {
+            mPendingStart = mTimedStart ? mPendingTimedStart : mNextTimedStart;
+            mTimedStart = false;
+            mNextTimedStart = mPendingStart + frames;
+        }
+    }
+
+    void receiveFrames() {
+        while (avcodec_receive_frame(mCodec, mFrame) == 0) {
+            if (mTimedStart && mPending.empty()) {
+                int64_t when = mFrame->best_effort_timestamp;
+                mPendingTimedStart = when == AV_NOPTS_VALUE ? mPosition
+                                                            : static_cast<QWORD>(std::max<int64_t>(0, av_rescale_q(
+                                                                  when, mFormat->streams[mStream]->time_base,
+                                                                  AVRational{1, static_cast<int>(mRate)})));
             }
+            appendFrame();
+            av_frame_unref(mFrame);
         }
     }
 
@@ -241,6 +318,11 @@ private:
                     value = reinterpret_cast<const short*>(mFrame->extended_data[c])[i] / 32768.0f;
                 } else if (format == AV_SAMPLE_FMT_S16) {
                     value = reinterpret_cast<const short*>(mFrame->extended_data[0])[i * mChannels + c] / 32768.0f;
+                } else if (format == AV_SAMPLE_FMT_S32P) {
+                    value = static_cast<float>(reinterpret_cast<const int32_t*>(mFrame->extended_data[c])[i] / 2147483648.0);
+                } else if (format == AV_SAMPLE_FMT_S32) {
+                    value = static_cast<float>(
+                        reinterpret_cast<const int32_t*>(mFrame->extended_data[0])[i * mChannels + c] / 2147483648.0);
                 }
                 out[static_cast<size_t>(i) * mChannels + c] = toShort(value);
             }
@@ -259,10 +341,15 @@ private:
     QWORD mTotalFrames = 0;
     QWORD mPosition = 0;
     bool mEnded = false;
-    int64_t mLastTimestamp = 0;
-    std::map<int64_t, QWORD> mIndex;  // packet time stamp -> first frame
-    std::vector<short> mPending;      // the frames of the last decoded packet
-    size_t mPendingFrame = 0;         // the next of them to hand out
+    std::vector<Packet> mPackets;  // WMA 1 and 2: every packet in file order
+    QWORD mStartSkip = 0;
+    size_t mNextPacket = 0;        // the ordinal of the next packet decoded
+    bool mHeldPacket = false;      // mPacket holds that packet already (read while seeking)
+    bool mTimedStart = false;      // the other codecs: the next output is placed by its time stamp
+    QWORD mPendingTimedStart = 0;  // where the first frame after a timed start goes
+    QWORD mNextTimedStart = 0;     // where the next frames go when decoding on
+    std::vector<short> mPending;   // decoded frames not yet handed out
+    QWORD mPendingStart = 0;       // the output frame of the first of them
 };
 
 WmaDecoder* decoder(void* handle) { return static_cast<WmaDecoder*>(handle); }
@@ -289,6 +376,22 @@ extern "C" __declspec(dllexport) void* WINAPI BassStandin_OpenDecoder(const wcha
     format->frames = wma->frames();
     *ops = &kOps;
     return wma;
+}
+
+// The names of the WMA decoders this plug-in was built with, separated by spaces: the
+// build's configuration decides, and a test can see it.
+extern "C" __declspec(dllexport) const char* WINAPI BassStandin_WmaDecoders() {
+    static const std::string names = [] {
+        std::string all;
+        for (AVCodecID id : kDecoders) {
+            const AVCodec* codec = avcodec_find_decoder(id);
+            if (!codec) continue;
+            if (!all.empty()) all += ' ';
+            all += codec->name;
+        }
+        return all;
+    }();
+    return names.c_str();
 }
 
 static_assert(std::is_same<decltype(&BassStandin_OpenDecoder), StandinOpenDecoder_t>::value, "");
