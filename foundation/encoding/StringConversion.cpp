@@ -94,8 +94,11 @@ std::string toNarrowString(const std::wstring& text) {
 }
 
 char* wideCharToMultibyte(UINT codePage, const wchar_t* text, unsigned* length) {
+    if (text == nullptr) return nullptr;
     std::string narrow = wideToMultiByte(text, codePage);
-    if (narrow.empty()) return nullptr;
+    // An empty result is a failure only when there was text to convert: an empty text
+    // gives a buffer holding "".
+    if (narrow.empty() && *text != L'\0') return nullptr;
     char* buffer = new (std::nothrow) char[narrow.size() + 1];
     if (buffer == nullptr) return nullptr;
     std::memcpy(buffer, narrow.c_str(), narrow.size() + 1);

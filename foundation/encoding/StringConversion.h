@@ -27,8 +27,9 @@ std::string toString(const wchar_t* text);
 std::string toString(const std::wstring& text);
 std::string toNarrowString(const std::wstring& text);
 
-// A new[]-allocated NUL-terminated buffer the caller deletes with delete[], or null when
-// the conversion gives nothing; `length` receives the length without the terminator.
+// A new[]-allocated NUL-terminated buffer the caller deletes with delete[] (an empty
+// text gives a buffer holding ""), or null when the text is null or can't be converted;
+// `length` receives the length without the terminator.
 char* wideCharToMultibyte(UINT codePage, const wchar_t* text, unsigned* length = nullptr);
 
 // Every byte of the string (embedded NULs included) decoded as UTF-8.

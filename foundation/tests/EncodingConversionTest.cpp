@@ -32,13 +32,40 @@ TEST(EncodingConversion, Utf8KeepsEmbeddedNulsAndDecodeStopsAtThem) {
 }
 
 TEST(EncodingConversion, AllocatedBufferAndItsLength) {
+    struct Case {
+        UINT codePage;
+        const wchar_t* text;
+        std::string bytes;
+    };
+    const Case cases[] = {
+        {932, L"a\u65E5", "a\x93\xFA"},
+        {65001, L"\u00E9", "\xC3\xA9"},
+        {50220, L"\u65E5", "\x1B$BF|\x1B(B"},
+        // An empty text is converted, not failed: the caller gets a buffer holding "".
+        {932, L"", ""},
+        {65001, L"", ""},
+        {50220, L"", ""},
+    };
+    for (const Case& c : cases) {
+        unsigned length = 99;
+        char* buffer = wideCharToMultibyte(c.codePage, c.text, &length);
+        ASSERT_NE(buffer, nullptr) << c.codePage;
+        EXPECT_EQ(std::string(buffer), c.bytes) << c.codePage;
+        EXPECT_EQ(length, c.bytes.size()) << c.codePage;
+        delete[] buffer;
+    }
+}
+
+TEST(EncodingConversion, AllocatedBufferIsNullOnlyWhenNothingCouldBeConverted) {
     unsigned length = 99;
-    char* buffer = wideCharToMultibyte(932, L"a\u65E5", &length);
+    EXPECT_EQ(wideCharToMultibyte(932, nullptr, &length), nullptr);
+    // A code page the system does not know converts nothing.
+    EXPECT_EQ(wideCharToMultibyte(12345, L"abc", &length), nullptr);
+    EXPECT_EQ(length, 99u);
+    char* buffer = wideCharToMultibyte(932, L"");
     ASSERT_NE(buffer, nullptr);
-    EXPECT_EQ(length, 3u);
-    EXPECT_STREQ(buffer, "a\x93\xFA");
+    EXPECT_EQ(buffer[0], '\0');
     delete[] buffer;
-    EXPECT_EQ(wideCharToMultibyte(932, L"", &length), nullptr);
 }
 
 TEST(EncodingIso2022Jp, EncodesJisX0208BetweenEscapes) {
