@@ -33,8 +33,8 @@ CStringElxT::CStringElxT(std::wstring text, bool rightToLeft, bool ignoreCase)
 bool CStringElxT::match(CContext& context) const {
     int count = static_cast<int>(mText.size());
     int from = mRightToLeft ? context.position - count : context.position;
-    if (from < 0 || from + count > context.length) return false;
-    if (!sameText(context.text + from, mText, mIgnoreCase)) return false;
+    if (from < 0 || from + count > context.length()) return false;
+    if (!sameText(context.text.getBuffer() + from, mText, mIgnoreCase)) return false;
     context.position = mRightToLeft ? from : from + count;
     return true;
 }
@@ -61,7 +61,7 @@ bool CStringElxT::collectFirstChars(FirstChars& first) const {
 
 bool CCharClassElxT::match(CContext& context) const {
     int index = mRightToLeft ? context.position - 1 : context.position;
-    if (index < 0 || index >= context.length || !contains(context.text[index])) return false;
+    if (index < 0 || index >= context.length() || !contains(context.text[index])) return false;
     context.position += mRightToLeft ? -1 : 1;
     return true;
 }
@@ -76,10 +76,23 @@ bool CCharClassElxT::collectFirstChars(FirstChars& first) const {
     return false;
 }
 
-bool CRangeElxT::holds(int c) const {
+void CRangeElxT::addRange(int low, int high) {
+    if (low == high) {
+        addChar(low);
+    } else if (low < high) {
+        mRanges.emplace_back(low, high);
+    }
+}
+
+bool CRangeElxT::inRanges(int c) const {
     for (const auto& range : mRanges) {
         if (c >= range.first && c <= range.second) return true;
     }
+    return false;
+}
+
+bool CRangeElxT::holds(int c) const {
+    if (mChars.contains(c) || inRanges(c)) return true;
     for (const CCharClassElxT* embedded : mClasses) {
         if (embedded->contains(c)) return true;
     }
@@ -92,6 +105,7 @@ bool CRangeElxT::contains(int c) const {
 
 bool CRangeElxT::addChars(FirstChars& first) const {
     if (mNegated) return false;
+    for (int i = 0; i < mChars.getSize(); ++i) first.add(mChars[i]);
     for (const auto& range : mRanges) first.addRange(range.first, range.second);
     for (const CCharClassElxT* embedded : mClasses) {
         if (!embedded->addChars(first)) return false;
@@ -99,12 +113,13 @@ bool CRangeElxT::addChars(FirstChars& first) const {
     return true;
 }
 
+// The part of each range that overlaps A-Z gets its lower-case range and the part that
+// overlaps a-z its upper-case range, unless the set covers it already; each single
+// character gets its other case. Embedded classes are left as they are.
 void CRangeElxT::widenCase() {
     std::vector<std::pair<int, int>> added;
     auto covered = [this, &added](int c) {
-        for (const auto& range : mRanges) {
-            if (c >= range.first && c <= range.second) return true;
-        }
+        if (mChars.contains(c) || inRanges(c)) return true;
         for (const auto& range : added) {
             if (c >= range.first && c <= range.second) return true;
         }
@@ -116,17 +131,17 @@ void CRangeElxT::widenCase() {
         if (from > to) return;
         if (!covered(from + shift) || !covered(to + shift)) added.emplace_back(from + shift, to + shift);
     };
-    std::vector<std::pair<int, int>> original = mRanges;
-    for (const auto& range : original) {
+    for (const auto& range : mRanges) {
         addCounterpart(range.first, range.second, 'A', 'Z', 'a' - 'A');
         addCounterpart(range.first, range.second, 'a', 'z', 'A' - 'a');
-        if (range.first == range.second && range.first > 127) {
-            for (int other : {toLowerChar(range.first), toUpperChar(range.first)}) {
-                if (!covered(other)) added.emplace_back(other, other);
-            }
+    }
+    CSortedBufferT<int> original = mChars;
+    for (int i = 0; i < original.getSize(); ++i) {
+        for (int other : {toLowerChar(original[i]), toUpperChar(original[i])}) {
+            if (!covered(other)) mChars.addUnique(other);
         }
     }
-    mRanges.insert(mRanges.end(), added.begin(), added.end());
+    for (const auto& range : added) addRange(range.first, range.second);
 }
 
 int CPosixElxT::kindOf(const std::wstring& name) {
@@ -161,7 +176,7 @@ bool CPosixElxT::contains(int c) const {
 
 bool CBoundaryElxT::match(CContext& context) const {
     int p = context.position;
-    int n = context.length;
+    int n = context.length();
     int before = context.charAt(p - 1);
     int after = context.charAt(p);
     switch (mKind) {
@@ -178,7 +193,7 @@ bool CBoundaryElxT::match(CContext& context) const {
 }
 
 bool CBackrefElxT::match(CContext& context) const {
-    if (mGroup < 0 || 2 * mGroup + 1 >= static_cast<int>(context.captures.size())) return false;
+    if (mGroup < 0 || 2 * mGroup + 1 >= context.captures.getSize()) return false;
     int start = context.captures[2 * mGroup];
     int end = context.captures[2 * mGroup + 1];
     if (start < 0 && end < 0) return false;
@@ -188,7 +203,7 @@ bool CBackrefElxT::match(CContext& context) const {
     if (end < start) return false;
     int count = end - start;
     int from = mRightToLeft ? context.position - count : context.position;
-    if (from < 0 || from + count > context.length) return false;
+    if (from < 0 || from + count > context.length()) return false;
     for (int i = 0; i < count; ++i) {
         int a = context.text[from + i];
         int b = context.text[start + i];

@@ -2,6 +2,7 @@
 // Elements that test characters at one place: literals, sets, classes, anchors and
 // back references. None of them can match in more than one way.
 #include "foundation/regex/RegexElement.h"
+#include "foundation/regex/SortedBuffer.h"
 
 #include <string>
 #include <utility>
@@ -50,7 +51,9 @@ private:
 class CRangeElxT : public CCharClassElxT {
 public:
     CRangeElxT(bool rightToLeft, bool negated) : CCharClassElxT(rightToLeft), mNegated(negated) {}
-    void addRange(int low, int high) { mRanges.emplace_back(low, high); }
+    // A range of one character is kept with the single characters.
+    void addRange(int low, int high);
+    void addChar(int c) { mChars.addUnique(c); }
     void addClass(const CCharClassElxT* embedded) { mClasses.push_back(embedded); }
     // Under IGNORECASE: adds the other case of every letter the set holds (Latin-1).
     void widenCase();
@@ -59,7 +62,9 @@ public:
 
 private:
     bool holds(int c) const;
+    bool inRanges(int c) const;
     bool mNegated;
+    CSortedBufferT<int> mChars;
     std::vector<std::pair<int, int>> mRanges;
     std::vector<const CCharClassElxT*> mClasses;
 };

@@ -5,10 +5,10 @@
 #include "foundation/regex/CharacterElements.h"
 #include "foundation/regex/RegexLexer.h"
 #include "foundation/regex/RepeatElements.h"
+#include "foundation/regex/SortedBuffer.h"
 #include "foundation/regex/StructureElements.h"
 
 #include <memory>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -105,5 +105,5 @@ private:
     std::vector<CBracketElxT*> mNumbered;  // index = number - 1
     std::vector<std::pair<std::wstring, CBracketElxT*>> mNamed;
     std::vector<Reference> mReferences;
-    std::set<int> mUnclosedGroups;  // pattern positions of "(" known to have no ")"
+    CSortedBufferT<int> mUnclosedGroups;  // pattern positions of "(" known to have no ")"
 };

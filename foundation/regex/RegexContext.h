@@ -1,5 +1,5 @@
 #pragma once
-#include <vector>
+#include "foundation/regex/Buffer.h"
 
 // Thrown inside the engine when a search has used up its step budget; the search
 // entry points catch it and report no match, so a pathological pattern ends in
@@ -14,34 +14,35 @@ class CContext {
 public:
     static constexpr long long kDefaultStepLimit = 100000000LL;
 
-    const wchar_t* text = nullptr;
-    int length = 0;
+    CBufferRefT<wchar_t> text;
     int position = 0;
     int searchStart = 0;
     int recursionDepth = 100;
-    std::vector<int> captures;   // start, end for groups 0..n; an open group has one side -1
-    std::vector<int> stack;
+    CBufferT<int> captures;   // start, end for groups 0..n; an open group has one side -1
+    CBufferT<int> stack;
 
     // Steps allowed per search call; at least a fixed number, more for long texts.
     void setStepLimit(long long limit) { mStepLimit = limit; }
     long long stepLimit() const { return mStepLimit; }
 
     void prepare(const wchar_t* text, int length, int groupCount, int searchStart);
-    void resetAttempt(int position);
-
-    void push(int value) { stack.push_back(value); }
-    int pop() {
-        if (stack.empty()) return 0;
-        int value = stack.back();
-        stack.pop_back();
-        return value;
+    // Runs once per start position tried, so it stays inline.
+    void resetAttempt(int start) {
+        position = start;
+        recursionDepth = 100;
+        captures.fill(-1);
+        stack.clear();
     }
+
+    void push(int value) { stack.push(value); }
+    int pop() { return stack.pop(0); }
     // One unit of work; throws RegexStepLimitReached when the budget is gone.
     void step() {
         if (--mStepsLeft < 0) throw RegexStepLimitReached();
     }
 
-    int charAt(int index) const { return (index >= 0 && index < length) ? text[index] : -1; }
+    int length() const { return text.getSize(); }
+    int charAt(int index) const { return (index >= 0 && index < text.getSize()) ? text[index] : -1; }
 
     // Saves all captures on the stack / restores them from it (element snapshots).
     void pushCaptures();

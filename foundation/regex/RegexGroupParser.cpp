@@ -42,12 +42,12 @@ void CBuilderT<wchar_t>::restore(const Saved& saved) {
 const ElxInterface* CBuilderT<wchar_t>::parseGroup(int openPos, int& flags, int depth) {
     // Deeper nesting is read as literal text: it keeps the parser's and the matcher's
     // C++ recursion (which follows the nesting) within any thread's stack.
-    if (depth >= kMaxGroupDepth || mUnclosedGroups.count(openPos) != 0) return nullptr;
+    if (depth >= kMaxGroupDepth || mUnclosedGroups.contains(openPos)) return nullptr;
     Saved saved = save();
     const ElxInterface* group = parseGroupBody(flags, depth);
     if (group == nullptr) {
         restore(saved);
-        mUnclosedGroups.insert(openPos);
+        mUnclosedGroups.addUnique(openPos);
     }
     return group;
 }

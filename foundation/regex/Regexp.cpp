@@ -15,17 +15,18 @@ MatchResultT CRegexpT<wchar_t>::match(const wchar_t* text, int start, CContext* 
 
 MatchResultT CRegexpT<wchar_t>::resultOf(const CContext& context, int start, int end) const {
     int groups = groupCount();
-    std::vector<int> words(static_cast<size_t>(2 + 2 * (groups + 1)), -1);
+    CBufferT<int> words;
+    words.resize(2 + 2 * (groups + 1), -1);
     words[0] = 1;
     words[1] = groups;
     words[2] = start;
     words[3] = end;
     for (int group = 1; group <= groups; ++group) {
-        int groupStart = context.captures[static_cast<size_t>(2 * group)];
-        int groupEnd = context.captures[static_cast<size_t>(2 * group + 1)];
+        int groupStart = context.captures[2 * group];
+        int groupEnd = context.captures[2 * group + 1];
         if (groupStart >= 0 && groupEnd >= 0) {
-            words[static_cast<size_t>(2 + 2 * group)] = groupStart;
-            words[static_cast<size_t>(3 + 2 * group)] = groupEnd;
+            words[2 + 2 * group] = groupStart;
+            words[3 + 2 * group] = groupEnd;
         }
     }
     return MatchResultT(std::move(words));

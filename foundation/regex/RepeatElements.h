@@ -16,7 +16,7 @@ public:
 
 protected:
     bool lastWasEmpty(const CContext& context, int count) const {
-        return count > 0 && !context.stack.empty() && context.stack.back() == context.position;
+        return count > 0 && !context.stack.isEmpty() && context.stack.back() == context.position;
     }
     int positionAfter(int start, int count) const {
         return mRightToLeft ? start - count * mWidth : start + count * mWidth;

@@ -96,20 +96,20 @@ bool CAlternativeElxT::collectFirstChars(FirstChars& first) const {
 }
 
 void CBracketElxT::open(CContext& context, int entry) const {
-    size_t index = static_cast<size_t>(2 * mNumber);
+    int index = 2 * mNumber;
     context.captures[index + (mRightToLeft ? 1 : 0)] = entry;
     context.captures[index + (mRightToLeft ? 0 : 1)] = -1;
 }
 
 void CBracketElxT::close(CContext& context, int entry) const {
-    size_t index = static_cast<size_t>(2 * mNumber);
+    int index = 2 * mNumber;
     context.captures[index + (mRightToLeft ? 1 : 0)] = entry;
     context.captures[index + (mRightToLeft ? 0 : 1)] = context.position;
 }
 
 // The frame goes on top of the content's frame: old start, old end, entry position.
 bool CBracketElxT::match(CContext& context) const {
-    size_t index = static_cast<size_t>(2 * mNumber);
+    int index = 2 * mNumber;
     int oldStart = context.captures[index];
     int oldEnd = context.captures[index + 1];
     int entry = context.position;
@@ -127,7 +127,7 @@ bool CBracketElxT::match(CContext& context) const {
 }
 
 bool CBracketElxT::matchNext(CContext& context) const {
-    size_t index = static_cast<size_t>(2 * mNumber);
+    int index = 2 * mNumber;
     int entry = context.pop();
     int oldEnd = context.pop();
     int oldStart = context.pop();
@@ -147,7 +147,7 @@ bool CBracketElxT::matchNext(CContext& context) const {
 bool CIndependentElxT::match(CContext& context) const {
     int start = context.position;
     context.pushCaptures();
-    size_t base = context.stack.size();
+    int base = context.stack.getSize();
     if (!mContent->match(context)) {
         context.popCaptures();
         return false;
@@ -166,7 +166,7 @@ bool CIndependentElxT::matchNext(CContext& context) const {
 bool CAssertElxT::match(CContext& context) const {
     int start = context.position;
     context.pushCaptures();
-    size_t base = context.stack.size();
+    int base = context.stack.getSize();
     bool matched = mContent->match(context);
     context.stack.resize(base);
     context.position = start;
@@ -194,7 +194,7 @@ bool CConditionElxT::match(CContext& context) const {
     if (mAssertion != nullptr) {
         yes = mAssertion->match(context);
         tag = yes ? YesByAssertion : No;
-    } else if (mGroup >= 0 && 2 * mGroup + 1 < static_cast<int>(context.captures.size())) {
+    } else if (mGroup >= 0 && 2 * mGroup + 1 < context.captures.getSize()) {
         yes = context.captures[2 * mGroup] >= 0 && context.captures[2 * mGroup + 1] >= 0;
         tag = yes ? YesByGroup : No;
     }
