@@ -110,6 +110,27 @@ TEST_F(ComponentEvents, ClickGoesOnlyToARegisteredListener) {
     ::SendMessageW(component.m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     EXPECT_EQ(std::find(frame.notifyCodes.begin(), frame.notifyCodes.end(), NM_CLICK), frame.notifyCodes.end());
     EXPECT_NE(std::find(listener.ids.begin(), listener.ids.end(), NM_CLICK), listener.ids.end());
+    ASSERT_FALSE(listener.sources.empty());
+    EXPECT_EQ(listener.sources.back(), static_cast<void*>(&component));
+}
+
+TEST_F(ComponentEvents, KeyListenersReadTheKeyAndTheFiringComponent) {
+    class SourceRecorder : public KeyListener {
+    public:
+        void onKeyEvent(KeyEvent event) override {
+            keys.push_back(event.getKeyCode());
+            source = event.getSource();
+        }
+        std::vector<int> keys;
+        void* source = nullptr;
+    } recorder;
+    component.addKeyListener(&recorder);
+    KeyEvent fromNotify(&component, NM_RETURN, 0);
+    KeyEvent letter(&component, 'Q', 0);
+    component.getListenerList().fire("KeyListener", &fromNotify);
+    component.getListenerList().fire("KeyListener", &letter);
+    EXPECT_EQ(recorder.keys, (std::vector<int>{VK_RETURN, 'Q'}));
+    EXPECT_EQ(recorder.source, static_cast<void*>(&component));
 }
 
 TEST_F(ComponentEvents, MouseMovesAlwaysReachTheParent) {

@@ -57,6 +57,10 @@ public:
 
 class RecordingListener : public EventListener {
 public:
-    void handleEvent(EventObject* event) override { ids.push_back(event->id); }
+    void handleEvent(EventObject* event) override {
+        ids.push_back(event->id);
+        sources.push_back(event->getSource());
+    }
     std::vector<int> ids;
+    std::vector<void*> sources;
 };

@@ -6,6 +6,8 @@ public:
     EventObject(void* source_, int id_, int data_) : source(source_), data(data_), id(id_) {}
     virtual ~EventObject() = default;
 
+    void* getSource() const { return source; }
+
     void* source;  // the firing object
     int data;
     int id;  // the event code or message
@@ -34,6 +36,9 @@ class KeyEvent : public EventObject {
 public:
     KeyEvent(void* source_, int key, int data_)
         : EventObject(source_, key, data_), keyCode(key == -4 ? 13 : key) {}
+
+    int getKeyCode() const { return keyCode; }
+
     int reserved = 0;
     int keyCode;
     int modifiers = 0;
