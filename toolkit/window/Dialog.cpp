@@ -74,7 +74,11 @@ bool Dialog::onOk() { return true; }
 bool Dialog::onCancel() { return true; }
 bool Dialog::onClose() { return true; }
 bool Dialog::onApply() { return true; }
+bool Dialog::spareHook1() { return false; }
 bool Dialog::onDropFiles(const std::vector<std::wstring>&) { return false; }
+bool Dialog::spareHook2() { return false; }
+bool Dialog::spareHook3() { return false; }
+bool Dialog::spareHook4() { return false; }
 bool Dialog::onTimer(WPARAM, LPARAM) { return true; }
 bool Dialog::onNotify(WPARAM, LPARAM) { return false; }
 void Dialog::onSize(WPARAM, LPARAM) {}

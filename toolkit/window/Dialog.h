@@ -44,7 +44,12 @@ public:
     virtual bool onCancel();
     virtual bool onClose();
     virtual bool onApply();
+    // Spare slots for subclasses: no message reaches them; each answers false.
+    virtual bool spareHook1();
     virtual bool onDropFiles(const std::vector<std::wstring>& paths);
+    virtual bool spareHook2();
+    virtual bool spareHook3();
+    virtual bool spareHook4();
     virtual bool onTimer(WPARAM wParam, LPARAM lParam);
     virtual bool onNotify(WPARAM wParam, LPARAM lParam);
     virtual bool onCommand(HWND control, int id, int code);
