@@ -183,6 +183,68 @@ TEST(GroupBox, TabIntoAGroupWhoseFirstChildIsDisabledMovesOn) {
     EXPECT_TRUE(first.hasFocus());
 }
 
+namespace {
+
+void setShift(bool down) {
+    BYTE state[256] = {};
+    ::GetKeyboardState(state);
+    state[VK_SHIFT] = down ? 0x80 : 0;
+    ::SetKeyboardState(state);
+}
+
+void pressTab(Component& from) { ::SendMessageW(from.m_hWnd, WM_KEYDOWN, VK_TAB, 0); }
+
+}  // namespace
+
+TEST(GroupBox, OneTabLeavesTheGroupFromItsLastControlAndShiftTabFromItsFirst) {
+    RecordingFrame frame;
+    ASSERT_TRUE(frame.create());
+    frame.setVisible(true);
+    Component before;
+    ASSERT_TRUE(before.createWithDefaultBounds(frame.m_hWnd));
+    GroupBox group;
+    ASSERT_TRUE(group.create(frame.m_hWnd, L"Options", 10, 40, 200, 120));
+    RadioButton first;
+    RadioButton last;
+    ASSERT_TRUE(first.create(group.m_hWnd, L"First", 10, 20, 100, 20));
+    ASSERT_TRUE(last.create(group.m_hWnd, L"Last", 10, 45, 100, 20));
+    Component after;
+    ASSERT_TRUE(after.createWithDefaultBounds(frame.m_hWnd));
+    pumpMessages();
+
+    last.setFocus();
+    pressTab(last);
+    EXPECT_TRUE(after.hasFocus());
+
+    first.setFocus();
+    setShift(true);
+    pressTab(first);
+    setShift(false);
+    EXPECT_TRUE(before.hasFocus());
+
+    // Tab into the group and through it, one control per key press.
+    pressTab(before);
+    EXPECT_TRUE(first.hasFocus());
+    pressTab(first);
+    EXPECT_TRUE(last.hasFocus());
+}
+
+TEST(GroupBox, WithNothingBeyondItTabComesRoundToTheGroupsFirstControl) {
+    RecordingFrame frame;
+    ASSERT_TRUE(frame.create());
+    frame.setVisible(true);
+    GroupBox group;
+    ASSERT_TRUE(group.create(frame.m_hWnd, L"Options", 10, 10, 200, 120));
+    RadioButton first;
+    RadioButton last;
+    ASSERT_TRUE(first.create(group.m_hWnd, L"First", 10, 20, 100, 20));
+    ASSERT_TRUE(last.create(group.m_hWnd, L"Last", 10, 45, 100, 20));
+    pumpMessages();
+    last.setFocus();
+    pressTab(last);
+    EXPECT_TRUE(first.hasFocus());
+}
+
 TEST(GroupBox, CommandsOfItsControlsReachItsOwner) {
     RecordingFrame frame;
     ASSERT_TRUE(frame.create());

@@ -17,9 +17,11 @@ GroupComponent::~GroupComponent() = default;
 bool GroupComponent::onSetFocus(HWND previous) {
     HWND first = ::GetWindow(m_hWnd, GW_CHILD);
     if (!first) return false;
-    // Focus moving about inside the group stays where it is.
-    if (previous && (::IsChild(m_hWnd, previous))) return true;
     const bool backwards = (::GetKeyState(VK_SHIFT) & 0x8000) != 0;
+    // Tab traversal climbs to the group when it runs off the end of the group's controls:
+    // the focus goes on past the group in the same direction, so that one key press
+    // leaves it. With nothing beyond the group it comes round to the group's first control.
+    if (previous && ::IsChild(m_hWnd, previous) && moveFocus(*this, !backwards, m_hWnd)) return true;
     HWND target = backwards ? ::GetWindow(first, GW_HWNDLAST) : first;
     if (qualifiesForFocus(target)) {
         ::SetFocus(target);

@@ -10,7 +10,8 @@ class GroupComponent : public Component {
 public:
     ~GroupComponent() override;
     // Coming from outside the group, the focus goes on to the group's first child (the
-    // last with Shift), or on along the Tab order when that child is no tab stop.
+    // last with Shift), or on along the Tab order when that child is no tab stop. Coming
+    // from inside (Tab past the group's last control), it goes on past the group.
     bool onSetFocus(HWND previous) override;
     bool onKillFocus() override;
 };
