@@ -4,12 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
+#include <map>
 
 #include "foundation/xml/Element.h"
 #include "testsupport/TestWindows.h"
 #include "toolkit/tests/TestFrames.h"
 #include "toolkit/widgets/BaseTreePane.h"
 #include "toolkit/widgets/XmlTreePane.h"
+#include "toolkit/window/Dialog.h"
 
 namespace {
 
@@ -244,6 +247,93 @@ TEST_F(XmlTree, TheEditedTreeIsSavedAndReadBack) {
     EXPECT_EQ(items[0]->getAttribute(L"path"), folder);
     EXPECT_EQ(items[1]->getAttribute(L"path"), song);
     EXPECT_EQ(items[2]->getAttribute(L"path"), L"C:\\a & b.mp3");
+}
+
+namespace {
+
+// Work for a modal loop: a thread timer runs it from inside the loop.
+std::map<UINT_PTR, std::function<void()>> scheduledWork;
+
+void CALLBACK runScheduled(HWND, UINT, UINT_PTR id, DWORD) {
+    ::KillTimer(nullptr, id);
+    auto found = scheduledWork.find(id);
+    if (found == scheduledWork.end()) return;
+    std::function<void()> work = found->second;
+    scheduledWork.erase(found);
+    work();
+}
+
+void runSoon(const std::function<void()>& work) { scheduledWork[::SetTimer(nullptr, 0, 30, runScheduled)] = work; }
+
+// A key press delivered through the dialog's own loop, which asks the focused control
+// which keys it wants before it turns Enter and Escape into IDOK and IDCANCEL.
+void postKey(HWND window, UINT key) {
+    ::PostMessageW(window, WM_KEYDOWN, key, 1);
+    ::PostMessageW(window, WM_KEYUP, key, 0xC0000001);
+}
+
+class TreeDialog : public Dialog {
+public:
+    bool createContents() override {
+        setSize(420, 320);
+        pane.create(m_hWnd, 0, 0, 400, 230);
+        pane.getParser().parseString(L"<Files/>");
+        root = pane.getTree().addRootItem(L"Files");
+        pane.recordItem(root, pane.getParser().getRootElement());
+        lesson = pane.addChild(root, L"C:\\lessons\\one.mp3");
+        createButtons(kOkId | kCancelId);
+        return true;
+    }
+    // Starts editing the lesson's label, types the text and presses the key.
+    void editLesson(const wchar_t* text, UINT key) {
+        HWND edit = reinterpret_cast<HWND>(
+            ::SendMessageW(pane.getTree().m_hWnd, TVM_EDITLABELW, 0, reinterpret_cast<LPARAM>(lesson)));
+        ::SetWindowTextW(edit, text);
+        postKey(edit, key);
+    }
+    bool editing() const {
+        return ::SendMessageW(const_cast<XmlTreePane&>(pane).getTree().m_hWnd, TVM_GETEDITCONTROL, 0, 0) != 0;
+    }
+    bool onOk() override {
+        ++okCalls;
+        return true;
+    }
+
+    XmlTreePane pane;
+    HTREEITEM root = nullptr;
+    HTREEITEM lesson = nullptr;
+    int okCalls = 0;
+};
+
+}  // namespace
+
+TEST(XmlTreeInADialog, EnterEndsALabelEditAndEscapeCancelsOneWithoutClosingTheDialog) {
+    TreeDialog dialog;
+    bool editingAfterEnter = true;
+    bool editingAfterEscape = true;
+    std::wstring labelAfterEnter;
+    std::wstring labelAfterEscape;
+    runSoon([&] {
+        dialog.editLesson(L"renamed", VK_RETURN);
+        runSoon([&] {
+            editingAfterEnter = dialog.editing();
+            labelAfterEnter = dialog.pane.getTree().getItemText(dialog.lesson);
+            dialog.editLesson(L"other", VK_ESCAPE);
+            runSoon([&] {
+                editingAfterEscape = dialog.editing();
+                labelAfterEscape = dialog.pane.getTree().getItemText(dialog.lesson);
+                dialog.close(Dialog::kCancelId);
+            });
+        });
+    });
+    showModalDialog(nullptr, dialog);
+    EXPECT_FALSE(editingAfterEnter);
+    EXPECT_EQ(labelAfterEnter, L"renamed");
+    EXPECT_FALSE(editingAfterEscape);
+    EXPECT_EQ(labelAfterEscape, L"renamed");
+    EXPECT_EQ(dialog.okCalls, 0);
+    // The label is only the tree's text: the element keeps its path.
+    EXPECT_EQ(dialog.pane.getElement(dialog.lesson)->getAttribute(L"path"), L"C:\\lessons\\one.mp3");
 }
 
 TEST(FileTitle, IsTheNameWithoutFolderAndExtension) {

@@ -11,7 +11,7 @@
 #include "foundation/xml/XMLParser.h"
 #include "toolkit/dnd/DropTarget.h"
 #include "toolkit/widgets/BaseTreePane.h"
-#include "toolkit/widgets/TextField.h"
+#include "toolkit/widgets/TreeLabelField.h"
 #include "toolkit/window/BaseWindow.h"
 
 class Element;
@@ -63,5 +63,5 @@ private:
     TreeView mTree;
     XMLParser mParser;
     std::map<HTREEITEM, Element*> mItems;
-    TextField mLabelField;
+    TreeLabelField mLabelField;
 };
