@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <new>
+
 #include "testsupport/TestWindows.h"
 #include "toolkit/dnd/DataObject.h"
 #include "toolkit/tests/TestFrames.h"
@@ -205,6 +208,30 @@ TEST_F(ChannelPaneTest, DragOverATabOpensItLikeTheMouse) {
     EXPECT_EQ(pane.getSelectedIndex(), 0);
     pane.DragLeave();
     text->Release();
+}
+
+TEST_F(ChannelPaneTest, LayoutAndHoverReachTabWindowsByTheStoredHandleNotThroughAGoneComponent) {
+    alignas(ClickableComponent) unsigned char storage[sizeof(ClickableComponent)];
+    auto* gone = new (storage) ClickableComponent;
+    ASSERT_TRUE(gone->createWithDefaultBounds(host.m_hWnd));
+    pane.addTab(L"Gone", gone);
+    gone->~ClickableComponent();
+    // Whatever the freed memory holds next; here every word of it names a live window.
+    Component bystander;
+    ASSERT_TRUE(bystander.createWithDefaultBounds(host.m_hWnd));
+    bystander.setBounds(5, 5, 40, 40);
+    for (size_t at = 0; at + sizeof(HWND) <= sizeof storage; at += sizeof(HWND)) {
+        std::memcpy(storage + at, &bystander.m_hWnd, sizeof(HWND));
+    }
+    clickTab(0);  // pins the pane and lays every tab's window out
+    pointAtTab(2);
+    ::SendMessageW(pane.m_hWnd, WM_MOUSEMOVE, 0, 0);
+    pumpMessages();
+    EXPECT_EQ(pane.getSelectedIndex(), 2);
+    RECT r = windowRect(bystander.m_hWnd, host.m_hWnd);
+    EXPECT_EQ(r.left, 5);
+    EXPECT_EQ(r.right - r.left, 40);
+    EXPECT_TRUE(bystander.isVisible());
 }
 
 TEST(ChannelPane, WithoutTabsNeverShowsItsCaptionAndIgnoresMaximising) {

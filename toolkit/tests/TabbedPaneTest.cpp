@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -217,7 +219,6 @@ TEST_F(TabbedPaneTest, AnswersTheTabControlMessagesWithCheckedIndexes) {
     ::SendMessageW(h, TCM_INSERTITEMW, 1, reinterpret_cast<LPARAM>(&item));
     item.pszText = const_cast<wchar_t*>(L"Nowhere");
     item.lParam = reinterpret_cast<LPARAM>(&pages[2]);
-    ::SendMessageW(h, TCM_INSERTITEMW, 9, reinterpret_cast<LPARAM>(&item));
     ::SendMessageW(h, TCM_INSERTITEMW, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
     EXPECT_EQ(::SendMessageW(h, TCM_GETITEMCOUNT, 0, 0), 2);
     EXPECT_EQ(titles(pane), L"First|Second|");
@@ -252,6 +253,42 @@ TEST_F(TabbedPaneTest, AnswersTheTabControlMessagesWithCheckedIndexes) {
     ::SendMessageW(h, TCM_DELETEITEM, 3, 0);
     EXPECT_EQ(titles(pane), L"Renamed|");
     EXPECT_EQ(::SendMessageW(h, TCM_GETCURSEL, 0, 0), 0);
+}
+
+TEST_F(TabbedPaneTest, InsertingPastTheEndByMessageAppendsAsTheSystemControlDoes) {
+    pane.addTab(L"First", &pages[0]);
+    TCITEMW item{};
+    item.mask = TCIF_TEXT | TCIF_PARAM;
+    item.pszText = const_cast<wchar_t*>(L"Last");
+    item.lParam = reinterpret_cast<LPARAM>(&pages[1]);
+    ::SendMessageW(pane.m_hWnd, TCM_INSERTITEMW, 9, reinterpret_cast<LPARAM>(&item));
+    EXPECT_EQ(titles(pane), L"First|Last|");
+    EXPECT_EQ(pane.indexOfComponent(&pages[1]), 1);
+    // A component that has a tab already stays where it is: there is nothing past the end to swap with.
+    ::SendMessageW(pane.m_hWnd, TCM_INSERTITEMW, 9, reinterpret_cast<LPARAM>(&item));
+    EXPECT_EQ(titles(pane), L"First|Last|");
+}
+
+TEST_F(TabbedPaneTest, ATabReachesItsWindowByTheStoredHandleNotThroughAGoneComponent) {
+    alignas(ClickableComponent) unsigned char storage[sizeof(ClickableComponent)];
+    auto* gone = new (storage) ClickableComponent;
+    ASSERT_TRUE(gone->createWithDefaultBounds(frame.m_hWnd));
+    pane.addTab(L"Gone", gone);
+    pane.addTab(L"Kept", &pages[0]);
+    gone->~ClickableComponent();
+    // Whatever the freed memory holds next; here every word of it names a live window.
+    Component bystander;
+    ASSERT_TRUE(bystander.createWithDefaultBounds(frame.m_hWnd));
+    bystander.setBounds(420, 10, 40, 40);
+    for (size_t at = 0; at + sizeof(HWND) <= sizeof storage; at += sizeof(HWND)) {
+        std::memcpy(storage + at, &bystander.m_hWnd, sizeof(HWND));
+    }
+    pane.select(1, true);
+    pane.select(0, true);
+    pane.closeTab(0);
+    EXPECT_TRUE(bystander.isVisible());
+    EXPECT_EQ(pane.getSelectedIndex(), 0);
+    EXPECT_TRUE(shown(0));
 }
 
 TEST_F(TabbedPaneTest, CommandsAndNotificationsGoOnToTheParent) {

@@ -53,11 +53,13 @@ LRESULT ChannelPane::onSize(WPARAM, LPARAM) {
     if (!m_hWnd) return 0;
     int content = 0;
     if (mSelected >= 0 && getTabCount() > 0) {
-        Component* first = mTabs[0].component;
+        HWND first = mTabs[0].window;
         if (mCaption.isClosed()) {
             content = (mArea.right - mArea.left) - kStrip;
-        } else if (first) {
-            content = first->getWidth();
+        } else if (first && ::IsWindow(first)) {
+            RECT r{};
+            ::GetWindowRect(first, &r);
+            content = r.right - r.left;
         }
         mCaption.setVisible(true);
     } else {
@@ -75,8 +77,8 @@ LRESULT ChannelPane::onSize(WPARAM, LPARAM) {
     const int height = mArea.bottom - mArea.top;
     if (content != 0) {
         for (TabItem& tab : mTabs) {
-            if (tab.component && tab.component->m_hWnd) {
-                ::MoveWindow(tab.component->m_hWnd, captionX, kCaptionHeight, content, height - kCaptionHeight, TRUE);
+            if (tab.window && ::IsWindow(tab.window)) {
+                ::MoveWindow(tab.window, captionX, kCaptionHeight, content, height - kCaptionHeight, TRUE);
             }
         }
     }
@@ -93,8 +95,13 @@ void ChannelPane::onMouseEnter() {
     mHovered = true;
     select(tab, false);
     layout();
-    if (Component* component = mTabs[tab].component) component->setVisible(true);
+    showTabWindow(tab);
     ::SetTimer(m_hWnd, kHoverTimer, 100, nullptr);
+}
+
+void ChannelPane::showTabWindow(int index) {
+    HWND window = isTab(index) ? mTabs[index].window : nullptr;
+    if (window && ::IsWindow(window)) ::ShowWindow(window, SW_SHOW);
 }
 
 void ChannelPane::checkHover() {
@@ -105,7 +112,7 @@ void ChannelPane::checkHover() {
         if (tab != mSelected) {
             select(tab, false);
             repaint(nullptr, false);
-            if (Component* component = mTabs[tab].component) component->setVisible(true);
+            showTabWindow(tab);
         }
         return;
     }
@@ -189,12 +196,12 @@ void ChannelPane::togglePinned() {
 
 void ChannelPane::toggleMaximized() {
     if (getTabCount() == 0) return;
-    Component* first = mTabs[0].component;
-    if (!first || !first->m_hWnd) return;
-    if (mCaption.isClosed()) ::GetWindowRect(first->m_hWnd, &mSavedRect);
+    HWND first = mTabs[0].window;
+    if (!first || !::IsWindow(first)) return;
+    if (mCaption.isClosed()) ::GetWindowRect(first, &mSavedRect);
     const int savedWidth = mSavedRect.right - mSavedRect.left;
     // Restoring gives the content back the width it had before maximising.
-    if (savedWidth > 32) ::MoveWindow(first->m_hWnd, 0, 0, savedWidth, 0, TRUE);
+    if (savedWidth > 32) ::MoveWindow(first, 0, 0, savedWidth, 0, TRUE);
     relayoutParent();
     relayoutParent();
 }

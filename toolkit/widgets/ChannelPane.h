@@ -50,6 +50,8 @@ public:
 
 private:
     void checkHover();
+    // Through the handle the tab stored: the component itself may be gone.
+    void showTabWindow(int index);
     void layout() { onSize(0, 0); }
 
     Caption mCaption;

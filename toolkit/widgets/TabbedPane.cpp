@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cwchar>
 
+#include "toolkit/window/PopupMenu.h"
 #include "toolkit/window/WindowProcedure.h"
 
 namespace {
@@ -55,8 +56,8 @@ void TabbedPane::setTabPlacement(int placement) {
 
 void TabbedPane::showTab(int index) {
     for (int i = 0; i < getTabCount(); ++i) {
-        HWND window = mTabs[i].component ? mTabs[i].component->m_hWnd : nullptr;
-        if (window) ::ShowWindow(window, i == index ? SW_SHOW : SW_HIDE);
+        HWND window = mTabs[i].window;
+        if (window && ::IsWindow(window)) ::ShowWindow(window, i == index ? SW_SHOW : SW_HIDE);
     }
 }
 
@@ -100,11 +101,85 @@ bool TabbedPane::removeTab(int index) {
 
 void TabbedPane::closeTab(int index) {
     if (!isTab(index)) return;
-    Component* component = mTabs[index].component;
+    HWND window = mTabs[index].window;
     const bool wasSelected = index == mSelected;
     if (!removeTab(index)) return;
-    if (component && component->m_hWnd) ::ShowWindow(component->m_hWnd, SW_HIDE);
+    if (window && ::IsWindow(window)) ::ShowWindow(window, SW_HIDE);
     if (wasSelected && getTabCount() > 0) select(std::min(index, getTabCount() - 1), true);
+}
+
+void TabbedPane::closeTabsAround(int keep, bool before, bool after) {
+    if (!isTab(keep)) return;
+    // A selection among the tabs to go moves to the kept tab at once, rather than
+    // stepping through neighbours that are about to close as well.
+    if ((before && mSelected >= 0 && mSelected < keep) || (after && mSelected > keep)) select(keep, true);
+    if (after) {
+        for (int i = getTabCount() - 1; i > keep; --i) closeTab(i);
+    }
+    if (before) {
+        // Going down from the kept tab leaves the indexes still to visit where they are.
+        for (int i = keep - 1; i >= 0; --i) closeTab(i);
+    }
+}
+
+void TabbedPane::runTabMenuCommand(int command, int index) {
+    switch (command) {
+        case kCloseTab:
+            closeTab(index);
+            break;
+        case kCloseOtherTabs:
+            closeTabsAround(index, true, true);
+            break;
+        case kCloseLeftTabs:
+            closeTabsAround(index, true, false);
+            break;
+        case kCloseRightTabs:
+            closeTabsAround(index, false, true);
+            break;
+        default:
+            break;
+    }
+}
+
+void TabbedPane::setClosable(bool closable) {
+    mClosable = closable;
+    repaint(nullptr, false);
+}
+
+bool TabbedPane::getCloseBoxRect(int index, RECT& rect) const {
+    if (!mClosable || !isTab(index)) return false;
+    RECT tab{};
+    getTabRect(index, tab);
+    // At the far end of the tab, centred across the strip.
+    const int inset = 5;
+    const int across = (mThickness - kCloseBoxSize) / 2;
+    if (mPlacement == kRight || mPlacement == kLeft) {
+        const int left = tab.left + across;
+        const int top = tab.bottom - inset - kCloseBoxSize;
+        rect = RECT{left, top, left + kCloseBoxSize, top + kCloseBoxSize};
+    } else {
+        const int left = tab.right - inset - kCloseBoxSize;
+        const int top = tab.top + across;
+        rect = RECT{left, top, left + kCloseBoxSize, top + kCloseBoxSize};
+    }
+    return true;
+}
+
+int TabbedPane::hitTestCloseBox(int x, int y) const {
+    const int index = hitTest(x, y);
+    RECT box{};
+    if (!getCloseBoxRect(index, box)) return -1;
+    return ::PtInRect(&box, POINT{x, y}) ? index : -1;
+}
+
+int TabbedPane::showTabMenu() {
+    PopupMenu menu;
+    menu.addItem(L"Close", kCloseTab);
+    menu.addSeparator();
+    menu.addItem(L"Close &Other Tabs", kCloseOtherTabs);
+    menu.addItem(L"Close &Left Tabs", kCloseLeftTabs);
+    menu.addItem(L"Close &Right Tabs", kCloseRightTabs);
+    return menu.show(m_hWnd);
 }
 
 void TabbedPane::moveTab(int from, int to) {
@@ -197,6 +272,7 @@ void TabbedPane::destroy() {
     Component::destroy();
     mSelected = -1;
     mPressed = -1;
+    mPressedCloseBox = -1;
 }
 
 bool TabbedPane::handleTabMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -241,7 +317,8 @@ bool TabbedPane::handleTabMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESUL
             if (!item) return true;
             const std::wstring title = (item->mask & TCIF_TEXT) && item->pszText ? item->pszText : L"";
             Component* component = (item->mask & TCIF_PARAM) ? reinterpret_cast<Component*>(item->lParam) : nullptr;
-            insertTab(title, component, index);
+            // As with the system control, an index past the end appends; a negative one adds nothing.
+            if (index >= 0) insertTab(title, component, std::min(index, getTabCount()));
             return true;
         }
         default:
@@ -287,6 +364,12 @@ void TabbedPane::onKeyDown(int key) {
 }
 
 bool TabbedPane::onLButtonDown(int x, int y) {
+    // A press on a close box only arms it: the release closes the tab, without selecting it first.
+    mPressedCloseBox = hitTestCloseBox(x, y);
+    if (mPressedCloseBox >= 0) {
+        mPressed = -1;
+        return true;
+    }
     mPressed = hitTest(x, y);
     if (mPressed >= 0) select(mPressed, true);
     if (!mKeepPressed) mPressed = -1;
@@ -294,13 +377,27 @@ bool TabbedPane::onLButtonDown(int x, int y) {
 }
 
 bool TabbedPane::onLButtonUp() {
+    const int closing = mPressedCloseBox;
+    mPressedCloseBox = -1;
+    if (closing >= 0) {
+        const POINT p = getCursorPos();
+        if (hitTestCloseBox(p.x, p.y) == closing) closeTab(closing);
+        mPressed = -1;
+        return true;
+    }
     // Only a release over the pressed tab selects; with no tab pressed nothing happens.
     if (mPressed >= 0 && getTabAtCursor() == mPressed) select(mPressed, true);
     mPressed = -1;
     return true;
 }
 
-bool TabbedPane::onRButtonDown(int, int) { return false; }
+bool TabbedPane::onRButtonDown(int x, int y) {
+    if (!mClosable) return false;
+    const int index = hitTest(x, y);
+    if (index < 0) return false;
+    runTabMenuCommand(showTabMenu(), index);
+    return true;
+}
 
 bool TabbedPane::onMouseMove(int, int) {
     if (!mHovered) Component::onMouseEnter();

@@ -23,8 +23,9 @@ struct TabItem {
     TabItem(const std::wstring& title_, Component* component_)
         : component(component_), window(component_ ? component_->m_hWnd : nullptr), title(title_) {}
 
-    Component* component;  // not owned
-    HWND window;            // the component's window when the tab was made
+    Component* component;  // not owned; may be gone while the tab stays
+    HWND window;            // the component's window when the tab was made: the pane reaches
+                            // the window through this, never through the component
     HGDIOBJ icon = nullptr;  // deleted with the tab when set
     std::wstring title;
     std::wstring subtitle;
@@ -37,6 +38,9 @@ public:
     // Where the strip stands.
     enum Placement { kTop = 0, kRight = 1, kBottom = 2, kLeft = 3 };
     static constexpr int kSelectionChange = -551;  // TCN_SELCHANGE
+    // Commands of the menu a right press on a closable tab opens.
+    enum TabMenuCommand { kCloseTab = 1, kCloseOtherTabs, kCloseLeftTabs, kCloseRightTabs };
+    static constexpr int kCloseBoxSize = 12;
 
     TabbedPane();
     ~TabbedPane() override;
@@ -71,6 +75,15 @@ public:
     int getTabPlacement() const { return mPlacement; }
     void fireSelectionChange();
     void setTabListener(TabListener* listener) { mTabListener = listener; }
+    // Closable tabs show a close box at their far end and offer a close menu on a right press.
+    void setClosable(bool closable);
+    bool isClosable() const { return mClosable; }
+    // The close box of a tab; false when the pane's tabs are not closable.
+    bool getCloseBoxRect(int index, RECT& rect) const;
+    // The tab whose close box holds the point, or -1.
+    int hitTestCloseBox(int x, int y) const;
+    // Carries out a command of the tab menu for the tab it was opened on.
+    void runTabMenuCommand(int command, int index);
 
     int getTabCount() const { return static_cast<int>(mTabs.size()); }
     int getSelectedIndex() const { return mSelected; }
@@ -89,9 +102,14 @@ protected:
     // Answers the messages of the system tab control; false for any other message.
     bool handleTabMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void drawTitle(Graphics& g, int index, const RECT& tab);
+    // Shows the tab menu at the cursor and answers the chosen command, 0 for none.
+    virtual int showTabMenu();
+    // Closes the tabs before and/or after the kept one, last first.
+    void closeTabsAround(int keep, bool before, bool after);
 
     int mSelected = -1;
     int mPressed = -1;
+    int mPressedCloseBox = -1;  // the tab whose close box the last left press hit
     COLORREF mSelectedFill = 0;
     COLORREF mBorderColor = 0xFAAA96;
     COLORREF mOutlineColor = 0xC8C8C8;

@@ -92,7 +92,8 @@ void TabbedPane::drawTitle(Graphics& g, int index, const RECT& tab) {
     HDC dc = g.getHDC();
     if (mPlacement == kRight || mPlacement == kLeft) {
         // The turned face runs the title down the tab, centred along it.
-        const int h = tab.bottom - tab.top;
+        // A close box at the end of the tab takes its room from the title.
+        const int h = tab.bottom - tab.top - (mClosable ? kCloseBoxSize + 5 : 0);
         int left = tab.left + 6;
         const int top = std::max(static_cast<int>(tab.top) + (h - g.getTextWidth(title)) / 2, static_cast<int>(tab.top) + 8);
         left += title[0] < 0x80 ? -1 : 1;
@@ -102,6 +103,7 @@ void TabbedPane::drawTitle(Graphics& g, int index, const RECT& tab) {
         return;
     }
     RECT text = tab;
+    if (mClosable) text.right -= kCloseBoxSize + 5;
     text.top += (mThickness - 12) / 2;
     if (index == mSelected) text.top += 1;
     const UINT previous = ::SetTextAlign(dc, TA_LEFT | TA_TOP);
@@ -109,4 +111,18 @@ void TabbedPane::drawTitle(Graphics& g, int index, const RECT& tab) {
     ::SetTextAlign(dc, previous);
 }
 
-void TabbedPane::paintCloseBox(Graphics&, int, int) {}
+// The close box of a closable tab: an X, on a light square while the cursor is over it.
+// The cell would pick a face from a close-box bitmap; without one the box is drawn.
+void TabbedPane::paintCloseBox(Graphics& g, int index, int) {
+    RECT box{};
+    if (!getCloseBoxRect(index, box)) return;
+    const POINT cursor = getCursorPos();
+    if (mHovered && ::PtInRect(&box, cursor)) {
+        g.fillRectAlpha(box.left, box.top, {kCloseBoxSize, kCloseBoxSize, 0xDCDCDC, 200});
+    }
+    const int inset = 3;
+    g.setPen(PS_SOLID, 1, mTextColor);
+    // Line ends are exclusive: run one pixel past the far corner.
+    g.drawLine(box.left + inset, box.top + inset, box.right - inset + 1, box.bottom - inset + 1);
+    g.drawLine(box.right - inset, box.top + inset, box.left + inset - 1, box.bottom - inset + 1);
+}
