@@ -108,9 +108,12 @@ void HTMLParser::retrieveTagAndAttributes() {
     const size_t size = mSource.size();
     mTagName.clear();
     mAttributes.clear();
+    mEmptyTag = false;
     while (mPosition < size) {
         wchar_t c = mSource[mPosition];
         if (c == L' ' || c == L'\r' || c == L'\n' || c == L'>') break;
+        // "<br/>" is the tag "br" closing itself, not a tag named "br/".
+        if (c == L'/' && !mTagName.empty() && mPosition + 1 < size && mSource[mPosition + 1] == L'>') break;
         mTagName += lower(c);
         ++mPosition;
     }
@@ -122,6 +125,7 @@ void HTMLParser::retrieveTagAndAttributes() {
             return;
         }
         if (mSource[mPosition] == L'/') {
+            mEmptyTag = true;
             ++mPosition;
             if (mPosition < size && mSource[mPosition] == L'>') ++mPosition;
             return;
@@ -218,6 +222,7 @@ void HTMLParser::collectPre() {
         }
         mPending += mSource[mPosition++];
     }
+    treatAsClosedBy(L"/pre");
     flush();
     newLine();
     newLine();
@@ -235,6 +240,13 @@ void HTMLParser::collectLinkText() {
         }
         mPending += mSource[mPosition++];
     }
+    treatAsClosedBy(L"/a");
+}
+
+void HTMLParser::treatAsClosedBy(const wchar_t* endTag) {
+    mTagName = endTag;
+    mAttributes.clear();
+    mEmptyTag = false;
 }
 
 void HTMLParser::collectRuby() {
@@ -258,6 +270,7 @@ void HTMLParser::collectRuby() {
         if (part == Base) base += c;
         else if (part == Reading) reading += c;
     }
+    treatAsClosedBy(L"/ruby");
     mRubies[base] = reading;
     mPending += base;
 }
@@ -319,9 +332,11 @@ void HTMLParser::emit(int kind) {
         return;
     }
     if (kind != 0) return;
-    auto* element = new Element(mTagName);
-    element->setAttributes(mAttributes);
-    mElementsByTag[mTagName].push_back(element);
+    TagRecord tag;
+    tag.name = mTagName;
+    tag.attributes = mAttributes;
+    tag.emptyElement = mEmptyTag;
+    mElementsByTag[mTagName].push_back(new Element(tag));
     if (mTagName == L"title") {
         size_t end = mSource.find(L'<', mPosition);
         mTitle = mSource.substr(mPosition, end == std::wstring::npos ? std::wstring::npos : end - mPosition);

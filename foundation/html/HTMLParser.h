@@ -34,9 +34,12 @@ private:
     void handleTag(bool insidePre);
     bool handleListItem(bool endTag, const std::wstring& name);
     bool skipToEndTag(const std::wstring& endTag);
+    // Each collector reads up to its end tag and leaves that end tag as the tag read last,
+    // also when the page ends first: a tag inside is never handled again by the caller.
     void collectPre();
     void collectLinkText();
     void collectRuby();
+    void treatAsClosedBy(const wchar_t* endTag);
     void handleList(bool endTag);
     void newLine();
     void emit(int kind);
@@ -50,6 +53,7 @@ private:
     std::wstring mText;
     std::map<std::wstring, std::wstring> mRubies;
     std::map<std::wstring, std::wstring> mAttributes;
+    bool mEmptyTag = false;  // the tag read last closed itself ("<br />")
     std::map<std::wstring, std::vector<Element*>> mElementsByTag;
 
     std::wstring mListType;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "foundation/html/HTMLParser.h"
 #include "foundation/xml/CharacterReferences.h"
 
 TEST(CharacterReferences, DecodesNamedAndNumericReferences) {
@@ -25,6 +26,17 @@ TEST(CharacterReferences, DecodesNamedAndNumericReferences) {
         {L"&euro;&fnof;&rsaquo;", L"!!!"},
     };
     for (const auto& c : cases) EXPECT_EQ(decodeCharacterReferences(c.input, false), c.expected) << c.input;
+}
+
+// Digits other than "0"-"9" (full-width, Arabic-Indic) make no reference: read as digits,
+// "&#\uFF11\uFF12;" would become U+AF3AC.
+TEST(CharacterReferences, OnlyAsciiDigitsMakeANumericReference) {
+    for (const wchar_t* text : {L"&#\uFF11\uFF12;", L"&#1\uFF12;", L"&#\u0663;", L"&#x\uFF11;"}) {
+        EXPECT_EQ(decodeCharacterReferences(text, false), text) << text;
+    }
+    EXPECT_EQ(decodeCharacterReferences(L"a&#65;&#\uFF16\uFF15;b", false), L"aA&#\uFF16\uFF15;b");
+    // The HTML page decoder knows only its table of spellings.
+    EXPECT_EQ(HTMLParser::decodeCharacterReferences(L"&#\uFF16\uFF10;&#60;"), L"&#\uFF16\uFF10;<");
 }
 
 TEST(CharacterReferences, LineBreaksAndBackslashes) {

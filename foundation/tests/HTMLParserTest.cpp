@@ -93,3 +93,44 @@ TEST(HTMLParser, TruncatedPagesEndCleanly) {
         EXPECT_NO_THROW(parser.parse(page));
     }
 }
+
+TEST(HTMLParser, SelfClosingTagsAreRecordedAsEmptyElements) {
+    HTMLParser parser;
+    parser.parse(L"<p>ab<br/>cd<br>ef<img src=\"x.png\" alt='pic' /></p>");
+    EXPECT_NE(parser.getText().find(L"ab\r\ncd\r\nef"), std::wstring::npos);
+    std::vector<Element*> breaks = parser.getElementsByTagName(L"br");
+    ASSERT_EQ(breaks.size(), 2u);
+    EXPECT_TRUE(breaks[0]->isEmptyElement());
+    EXPECT_FALSE(breaks[1]->isEmptyElement());
+    EXPECT_TRUE(parser.getElementsByTagName(L"br/").empty());
+    std::vector<Element*> images = parser.getElementsByTagName(L"img");
+    ASSERT_EQ(images.size(), 1u);
+    EXPECT_TRUE(images[0]->isEmptyElement());
+    EXPECT_EQ(images[0]->toXML(), L"<img alt=\"pic\" src=\"x.png\" />");
+}
+
+// A link, pre or ruby block that the page never closes ends with the page: it is recorded
+// once, and the tags inside it are treated as in a closed one.
+TEST(HTMLParser, BlocksLeftOpenAtTheEndAreRecordedOnce) {
+    HTMLParser parser;
+    parser.parse(L"<p>Intro</p><a href='x'>text");
+    std::vector<Element*> links = parser.getElementsByTagName(L"a");
+    EXPECT_EQ(links.size(), 1u);
+    ASSERT_FALSE(links.empty());
+    EXPECT_EQ(links[0]->getAttribute(L"href"), L"x");
+    EXPECT_NE(parser.getText().find(L"text"), std::wstring::npos);
+
+    parser.parse(L"<a href='x'>text <span class='inner'>more");
+    EXPECT_EQ(parser.getElementsByTagName(L"a").size(), 1u);
+    EXPECT_TRUE(parser.getElementsByTagName(L"span").empty());
+    EXPECT_NE(parser.getText().find(L"text more"), std::wstring::npos);
+
+    parser.parse(L"<pre><b class='c'>raw");
+    EXPECT_EQ(parser.getElementsByTagName(L"b").size(), 1u);
+
+    for (const wchar_t* page : {L"<ruby><rb>x</rb><rt class='r'>y</rt></ruby>", L"<ruby><rb>x</rb><rt class='r'>y"}) {
+        parser.parse(page);
+        EXPECT_TRUE(parser.getElementsByTagName(L"rt").empty()) << page;
+        EXPECT_EQ(parser.getRubies().at(L"x"), L"y") << page;
+    }
+}

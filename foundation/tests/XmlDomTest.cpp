@@ -184,3 +184,39 @@ TEST(XmlDom, SetTextAndClear) {
     EXPECT_EQ(e.getFirstChild(), nullptr);
     EXPECT_EQ(Element::escapeXml(L"<&>\"'"), L"&lt;&amp;&gt;&quot;&apos;");
 }
+
+TEST(XmlDom, ElementFromATagRecord) {
+    TagRecord tag;
+    tag.name = L"img";
+    tag.attributes = {{L"src", L"a.png"}, {L"alt", L"A & B"}};
+    tag.emptyElement = true;
+    Element image(tag);
+    EXPECT_EQ(image.getName(), L"img");
+    EXPECT_TRUE(image.isEmptyElement());
+    EXPECT_EQ(image.getAttributeOrder(), (std::vector<std::wstring>{L"alt", L"src"}));
+    EXPECT_EQ(image.toXML(), L"<img alt=\"A &amp; B\" src=\"a.png\" />");
+    tag.emptyElement = false;
+    EXPECT_EQ(Element(tag).toXML(), L"<img alt=\"A &amp; B\" src=\"a.png\"></img>");
+}
+
+// Text beside child elements is content: no indentation or line ends go around the
+// children, at any depth below.
+TEST(XmlDom, MixedContentIsWrittenInline) {
+    Element list(L"list");
+    Element* mixed = new Element(L"p");
+    list.appendChild(mixed);
+    mixed->appendChild(textNode(L"a "));
+    Element* bold = new Element(L"b");
+    mixed->appendChild(bold);
+    Element* italic = new Element(L"i");
+    italic->setText(L"x");
+    bold->appendChild(italic);
+    Element* section = new Element();
+    section->setSDATA(L"core");
+    mixed->appendChild(section);
+    mixed->appendChild(textNode(L" c"));
+    Element* plain = new Element(L"q");
+    plain->appendChild(new Element(L"r"));
+    list.appendChild(plain);
+    EXPECT_EQ(list.toXML(), L"<list>\r\n\t<p>a <b><i>x</i></b><![CDATA[core]]> c</p>\r\n\t<q>\r\n\t\t<r></r>\r\n\t</q>\r\n</list>");
+}

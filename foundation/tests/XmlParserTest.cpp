@@ -212,3 +212,45 @@ TEST(XmlParser, SavingWithoutRootShowsTheMessage) {
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_NE(shown[0].text.find(L"mRootElement is null"), std::wstring::npos);
 }
+
+// Mixed content was written with the indentation and line ends of child lines, which a
+// later load read back into the text: every save made the texts longer.
+TEST(XmlParser, SavingMixedContentIsAFixedPoint) {
+    TempDirectory dir;
+    std::wstring first = dir.file(L"first.xml");
+    std::wstring second = dir.file(L"second.xml");
+    XMLParser parser;
+    ASSERT_TRUE(parser.parseString(L"<?xml version=\"1.0\" encoding=\"UTF-16\"?>\r\n<list>\r\n"
+                                   L"\t<s>before <![CDATA[core]]> after</s>\r\n"
+                                   L"\t<p>a <b>bold <i>x</i></b>\r\n c</p>\r\n"
+                                   L"\t<sentence>\r\n\t\t<![CDATA[only]]>\r\n\t</sentence>\r\n</list>"));
+    ASSERT_TRUE(parser.saveAs(first));
+    XMLParser reader;
+    ASSERT_TRUE(reader.parseFile(first));
+    EXPECT_EQ(reader.getElementByTagName(L"s")->getAllText(), L"before core after");
+    EXPECT_EQ(reader.getElementByTagName(L"p")->getAllText(), L"a bold x\r\n c");
+    ASSERT_TRUE(reader.saveAs(second));
+    EXPECT_EQ(readBytes(second), readBytes(first));
+    std::wstring text;
+    readTextFile(second, text, -1);
+    EXPECT_NE(text.find(L"\r\n\t<s>before <![CDATA[core]]> after</s>\r\n"), std::wstring::npos) << text;
+    EXPECT_NE(text.find(L"\r\n\t<sentence>\r\n\t\t<![CDATA[only]]>\r\n\t</sentence>\r\n"), std::wstring::npos);
+}
+
+TEST(XmlParser, FailedFileLeavesNoInputEncodingBehind) {
+    TempDirectory dir;
+    std::wstring good = dir.file(L"good.xml");
+    std::wstring bad = dir.file(L"bad.xml");
+    writeBytes(good, "<?xml version=\"1.0\" encoding=\"UTF-8\"?><ok/>");
+    ASSERT_TRUE(writeTextFile(bad, L"<a #>", 1));
+    const std::wstring utf16 = L"<?xml version=\"1.0\" encoding=\"UTF-16\"?><b/>";
+    for (const std::wstring& failing : {bad, dir.file(L"missing.xml")}) {
+        XMLParser parser;
+        ASSERT_TRUE(parser.parseFile(good));
+        takeShownMessages();
+        EXPECT_FALSE(parser.parseFile(failing));
+        takeShownMessages();
+        EXPECT_EQ(parser.getRootElement()->getName(), L"ok");
+        EXPECT_NO_THROW(EXPECT_TRUE(parser.parseString(utf16))) << failing;
+    }
+}

@@ -17,6 +17,10 @@ void appendCodePoint(std::wstring& out, unsigned long value) {
     }
 }
 
+// Only "0"-"9": the value is computed from them, and other digits (full-width, Arabic-Indic)
+// would give wrong characters.
+bool isAsciiDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+
 // Reads the reference whose "&" is at `i` (or, after a decoded "&amp;", stood just
 // before `i`). Gives the decoded text and the index after the ";", or false.
 bool readReference(const std::wstring& text, size_t i, bool afterAmpersand, std::wstring& decoded,
@@ -25,7 +29,7 @@ bool readReference(const std::wstring& text, size_t i, bool afterAmpersand, std:
     bool numeric = i + 1 < n && text[i + 1] == L'#';
     size_t start = numeric ? i + 2 : (afterAmpersand ? i : i + 1);
     size_t j = start;
-    while (j < n && (numeric ? std::iswdigit(text[j]) != 0 : std::iswalpha(text[j]) != 0)) ++j;
+    while (j < n && (numeric ? isAsciiDigit(text[j]) : std::iswalpha(text[j]) != 0)) ++j;
     if (j >= n || text[j] != L';' || j - i > kMaxReferenceSpan) return false;
     std::wstring body = text.substr(start, j - start);
     decoded.clear();

@@ -36,6 +36,10 @@ Element::Element(const std::wstring& name) : mName(name) {}
 
 Element::Element() = default;
 
+Element::Element(const TagRecord& tag) : mName(tag.name), mEmptyElement(tag.emptyElement) {
+    setAttributes(tag.attributes);
+}
+
 Element::Element(const Element& other) : Node() {
     assign(other);
 }
@@ -239,15 +243,30 @@ std::wstring Element::getStartTag() const {
     return tag;
 }
 
-void Element::appendXml(std::wstring& out, int depth) const {
-    appendIndent(out, depth);
+bool Element::hasMixedContent() const {
+    bool text = false;
+    bool other = false;
+    for (Node* n = getFirstChild(); n != nullptr; n = n->getNextSibling()) {
+        Element* child = asElement(n);
+        if (child == nullptr) continue;
+        if (child->isTextNode()) text = true;
+        else other = true;
+    }
+    return text && other;
+}
+
+void Element::appendXml(std::wstring& out, int depth, bool inlined) const {
+    if (!inlined) appendIndent(out, depth);
     out += getStartTag();
     if (writesAsEmptyTag() || mCData) return;
-    Element* first = asElement(getFirstChild());
     if (getFirstChild() == nullptr) {
         appendEscaped(out, getAllText(), false);
     } else {
-        bool childLines = first == nullptr || !first->isTextNode();
+        // Around the children of mixed content every character is text: tabs and line
+        // ends written there would be read back into the text, and grow at each save.
+        const bool inlineChildren = inlined || hasMixedContent();
+        Element* first = asElement(getFirstChild());
+        const bool childLines = !inlineChildren && (first == nullptr || !first->isTextNode());
         if (childLines) out += L"\r\n";
         for (Node* n = getFirstChild(); n != nullptr; n = n->getNextSibling()) {
             Element* child = asElement(n);
@@ -255,8 +274,8 @@ void Element::appendXml(std::wstring& out, int depth) const {
             if (child->isTextNode()) {
                 appendEscaped(out, child->mText, false);
             } else {
-                child->appendXml(out, depth + 1);
-                out += L"\r\n";
+                child->appendXml(out, depth + 1, inlineChildren);
+                if (!inlineChildren) out += L"\r\n";
             }
         }
         if (childLines) appendIndent(out, depth);
@@ -269,6 +288,6 @@ void Element::appendXml(std::wstring& out, int depth) const {
 std::wstring Element::toXML() const {
     if (isTextNode()) return escapeText(mText);
     std::wstring out;
-    appendXml(out, getDepth());
+    appendXml(out, getDepth(), false);
     return out;
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "foundation/xml/Node.h"
+#include "foundation/xml/TagRecord.h"
 
 class Element : public Node {
 public:
@@ -15,6 +16,8 @@ public:
 
     explicit Element(const std::wstring& name);
     Element();  // a text node (or, after setSDATA, a CDATA node)
+    // Takes the tag's name, its attributes (written in name order) and its empty-tag form.
+    explicit Element(const TagRecord& tag);
     Element(const Element& other);
     ~Element() override;
 
@@ -23,7 +26,8 @@ public:
     virtual void assign(const Element& other);
     // "<name a=\"v\" ...>" (or " />", or a CDATA section); a text node's text as it is.
     virtual std::wstring getStartTag() const;
-    // The element and its subtree, indented with tabs, lines ended by "\r\n".
+    // The element and its subtree, indented with tabs, lines ended by "\r\n"; the
+    // children of an element that mixes text and other nodes are written inline.
     virtual std::wstring toXML() const;
     Element& operator=(const Element& other);
     // toXML under the name the text-editor and downloader units use.
@@ -80,8 +84,11 @@ public:
 
 private:
     void appendAllText(std::wstring& out) const;
-    // Writes this non-text element and its subtree at its depth.
-    void appendXml(std::wstring& out, int depth) const;
+    // Both text children and other children.
+    bool hasMixedContent() const;
+    // Writes this non-text element and its subtree at its depth; an inlined element (one
+    // inside mixed content) and its subtree get no indentation and no line ends.
+    void appendXml(std::wstring& out, int depth, bool inlined) const;
 
     std::wstring mText;
     std::wstring mName;

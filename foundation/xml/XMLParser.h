@@ -28,7 +28,8 @@ public:
     // A text without root, or one that throws, leaves the parser as it was.
     virtual bool parseString(const std::wstring& text);
     // Reads with encoding detection and parses, retrying once in the declared encoding;
-    // shows the second failure's message. Never throws. On failure nothing changes.
+    // shows the second failure's message. Never throws. On failure the previous
+    // document stays, and no input encoding is left for later parseString calls to check.
     bool parseFile(const std::wstring& path);
 
     Element* getRootElement() const { return mRootElement; }

@@ -13,7 +13,10 @@ bool XMLParser::parseFile(const std::wstring& path) {
     DocumentState previous = takeState();
     std::wstring text;
     EncodingId id = readTextFile(path, text, kEncodingUndefined);
-    if (id == -1 || text.empty()) return false;
+    if (id == -1 || text.empty()) {
+        mInputEncoding = kNone;
+        return false;
+    }
 
     mFilePath = path;
     try {
@@ -35,6 +38,9 @@ bool XMLParser::parseFile(const std::wstring& path) {
         }
     }
     restoreState(previous);
+    // No file is read now: a later parseString must not be checked against an encoding
+    // detected in an earlier file.
+    mInputEncoding = kNone;
     return false;
 }
 

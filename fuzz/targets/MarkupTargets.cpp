@@ -1,5 +1,7 @@
 // The XML parser, character-reference decoding and the HTML-to-text converter on
 // damaged and crafted mark-up.
+#include <stdexcept>
+
 #include "foundation/html/HTMLParser.h"
 #include "foundation/system/ParserException.h"
 #include "foundation/xml/CharacterReferences.h"
@@ -11,13 +13,16 @@ namespace {
 
 void parseXml(const uint8_t* data, size_t size) {
     XMLParser parser;
+    std::wstring written;
     try {
-        if (parser.parseString(decodeFuzzInput(data, size))) {
-            // What was parsed must write back.
-            (void)parser.getRootElement()->toXML();
-        }
+        if (!parser.parseString(decodeFuzzInput(data, size))) return;
+        written = parser.getRootElement()->toXML();
     } catch (const ParserException&) {
-        // A syntax error is the parser's ordinary answer.
+        return;  // a syntax error is the parser's ordinary answer
+    }
+    // What was written reads back, and writes the same again: saving is a fixed point.
+    if (!parser.parseString(written) || parser.getRootElement()->toXML() != written) {
+        throw std::runtime_error("written XML does not read back to itself");
     }
 }
 
