@@ -219,9 +219,6 @@ public:
     // Runs the modal drag loop (DoDragDrop by default); tests drive drops through it.
     using DragRunner = DWORD (*)(TextEditor& source, IDataObject* data, IDropSource* dropSource);
     static void setDragRunner(DragRunner runner);
-    // Reads the input method's result string (ImmGetCompositionStringW by default).
-    using CompositionReader = std::wstring (*)(HWND window);
-    static void setCompositionReader(CompositionReader reader);
 
     // Edit-control answers.
     LRESULT getSelectionRange(DWORD* start, DWORD* end) const;

@@ -26,13 +26,7 @@ std::wstring readResultString(HWND window) {
     return result;
 }
 
-TextEditor::CompositionReader compositionReader = readResultString;
-
 }  // namespace
-
-void TextEditor::setCompositionReader(CompositionReader reader) {
-    compositionReader = reader ? reader : readResultString;
-}
 
 void TextEditor::placeCompositionWindow(int x, int y) {
     if (HIMC context = ::ImmGetContext(m_hWnd)) {
@@ -56,7 +50,7 @@ LRESULT TextEditor::onImeStartComposition(WPARAM wParam, LPARAM lParam) {
 
 LRESULT TextEditor::onImeComposition(WPARAM wParam, LPARAM lParam) {
     if (!readOnly && (lParam & GCS_RESULTSTR)) {
-        const std::wstring result = compositionReader(m_hWnd);
+        const std::wstring result = readResultString(m_hWnd);
         if (!result.empty()) {
             // The composition window moves on past the text it gave.
             int width = 0;

@@ -7,19 +7,18 @@
 
 namespace {
 
-std::wstring composed;
-
-std::wstring readComposed(HWND) { return composed; }
-
-// The input method's result arrives through the composition reader.
+// Wine's built-in input method composes what it is given and sends the result to the
+// editor when told to complete it.
 struct ImeFixture : EditorFixture {
-    ImeFixture() { TextEditor::setCompositionReader(readComposed); }
-    ~ImeFixture() { TextEditor::setCompositionReader(nullptr); }
     void finish(const std::wstring& result) {
-        composed = result;
-        send(WM_IME_STARTCOMPOSITION);
-        send(WM_IME_COMPOSITION, 0, GCS_RESULTSTR | GCS_COMPSTR);
-        send(WM_IME_ENDCOMPOSITION);
+        HIMC context = ::ImmGetContext(editor.m_hWnd);
+        ASSERT_NE(context, nullptr);
+        ::ImmSetOpenStatus(context, TRUE);
+        std::wstring buffer(result);
+        ::ImmSetCompositionStringW(context, SCS_SETSTR, &buffer[0], static_cast<DWORD>(buffer.size() * sizeof(wchar_t)),
+                                   nullptr, 0);
+        ::ImmNotifyIME(context, NI_COMPOSITIONSTR, CPS_COMPLETE, 0);
+        ::ImmReleaseContext(editor.m_hWnd, context);
     }
 };
 
@@ -41,7 +40,6 @@ TEST(TextEditorIme, AResultStringIsOneUndoableReplacement) {
 TEST(TextEditorIme, CompositionWithoutResultOrInAReadOnlyEditorChangesNothing) {
     ImeFixture f;
     f.editor.setText(L"ab");
-    composed = L"x";
     f.send(WM_IME_COMPOSITION, 0, GCS_COMPSTR);  // still composing
     EXPECT_EQ(f.text(), L"ab");
     f.editor.setReadOnly(true);

@@ -31,28 +31,10 @@ TEST(SelectionTransforms, CodePointShiftNeitherSplitsNorMakesSurrogates) {
     EXPECT_EQ(shiftCodePoints(std::wstring(1, wchar_t(0xDC00)), false), std::wstring(1, wchar_t(0xDC00)));
 }
 
-TEST(ComposedCharacters, HeldKeysChooseTheAccentAndShiftTheCase) {
-    HeldKeys seven;
-    seven.seven = true;
-    EXPECT_EQ(composedCharacter('O', seven), L'\u00f3');
-    seven.shift = true;
-    EXPECT_EQ(composedCharacter('O', seven), L'\u00d3');
-    EXPECT_EQ(composedCharacter('B', seven), 0);
-    HeldKeys grave;
-    grave.grave = true;
-    EXPECT_EQ(composedCharacter('E', grave), L'\u00e8');
-    EXPECT_EQ(composedCharacter('N', grave), 0);  // no grave N
-    HeldKeys six;
-    six.six = true;
-    six.shift = true;
-    EXPECT_EQ(composedCharacter('A', six), L'\u00c6');
-    HeldKeys none;
-    EXPECT_EQ(composedCharacter('A', none), 0);
-}
-
 TEST(ComposedCharacters, LaterHeldKeysWin) {
     HeldKeys keys;
     keys.seven = true;
+    EXPECT_EQ(composedCharacter('B', keys), 0);
     keys.grave = true;
     EXPECT_EQ(composedCharacter('A', keys), L'\u00e0');  // grave after acute
     keys.six = true;
@@ -82,34 +64,19 @@ TEST(BlockIndent, IndentAndUnindentWorkOnEveryKindOfLineBreak) {
     EXPECT_EQ(unindentLines(indentLines(L"x\n\ny")), L"x\n\ny");
 }
 
-TEST(LineComments, AddsToEveryLineAndRemovesAfterLeadingBlanks) {
-    EXPECT_EQ(toggleLineComments(L"a\r\n\tb"), L"//a\r\n//\tb");
-    EXPECT_EQ(toggleLineComments(L"//a\r\n\t//b"), L"a\r\n\tb");
-    // One uncommented line makes the whole block get comments.
+TEST(LineComments, OneUncommentedLineDecidesAndBlankLinesDoNot) {
     EXPECT_EQ(toggleLineComments(L"//a\r\nb"), L"////a\r\n//b");
-    // Blank lines decide nothing.
-    EXPECT_EQ(toggleLineComments(L"//a\r\n  \r\n//b"), L"a\r\n  \r\nb");
-}
-
-TEST(LineComments, LinesEndedByLoneLineFeedsAreAllExamined) {
-    EXPECT_TRUE(hasLineComments(L"//a\n//b\r//c"));
+    EXPECT_EQ(toggleLineComments(L"//a\r\n  \r\n\t//b"), L"a\r\n  \r\n\tb");
+    // Every kind of line break ends a line; a single slash is no comment.
     EXPECT_EQ(toggleLineComments(L"//a\n//b\r//c"), L"a\nb\rc");
-    EXPECT_EQ(toggleLineComments(L"a\nb"), L"//a\n//b");
-    // A single slash is no comment.
     EXPECT_FALSE(hasLineComments(L"/a"));
 }
 
-TEST(AutoIndent, EnterCarriesTheLeadingBlanksAndOpensABlockAfterABrace) {
-    const std::wstring text = L"\t\tx{";
-    EXPECT_EQ(lineBreakWithIndent(text, 0, 4, true, L"\r\n"), L"\r\n\t\t\t");
-    EXPECT_EQ(lineBreakWithIndent(text, 0, 1, false, L"\n"), L"\n\t");  // not past the caret
-    EXPECT_EQ(lineBreakWithIndent(L"ab", 0, 2, false, L"\r"), L"\r");
-}
-
-TEST(AutoIndent, ClosingBraceTakesOneTabFromABlankLine) {
+TEST(AutoIndent, IndentStopsAtTheCaretAndBraceLinesNeedATab) {
+    EXPECT_EQ(lineBreakWithIndent(L"\t\tx{", 0, 1, false, L"\n"), L"\n\t");
     std::wstring line;
     EXPECT_TRUE(closingBraceLine(L" \t\t", line));
     EXPECT_EQ(line, L" \t}");
-    EXPECT_FALSE(closingBraceLine(L"    ", line));  // no TAB
+    EXPECT_FALSE(closingBraceLine(L"    ", line));
     EXPECT_FALSE(closingBraceLine(L"\tx", line));
 }
