@@ -304,8 +304,10 @@ protected:
     void showLossWarning(bool wide);
     void changeFontSize(bool larger);
 
-    // Keyboard helpers.
+    // Mouse modes while text is dragged: something from outside over the editor, or the
+    // editor's own selection.
     enum DragMode { kDraggingOutside = 0x10, kDraggingSelection = 0x40 };
+    // Keyboard and input-method helpers.
     bool onControlKey(WPARAM key);
     bool transformSelection(WPARAM key);
     void deleteBackward(bool byWord);
