@@ -195,6 +195,31 @@ public:
     void paste();
     void deleteSelection();
 
+    // Keyboard: Ctrl+/ puts "//" before the selected lines or takes it away.
+    void toggleLineComment();
+    // Caret keys (VK_PRIOR .. VK_DOWN), Shift extending the selection, Ctrl by words.
+    void moveCaret(int key);
+    // From the start of the lower line to the end of the higher one, with or without
+    // the line break that ends it.
+    void selectLines(uint32_t lineA, uint32_t lineB, bool withBreak);
+    void selectLine(uint32_t line) { selectLines(line, line, true); }
+
+    // Text drag and drop: the editor is a drop target for text and a drag source for its
+    // selection. Coordinates are screen coordinates.
+    void onDragEnter() override;
+    void onDragLeave() override;
+    void onDragOver(DWORD keyState, int x, int y, DWORD* effect) override;
+    HRESULT onDrop(int x, int y, IDataObject* data, DWORD* effect) override;
+    // Drags the selection out (the left press at `offset` lay inside it); a drop back
+    // into this editor moves the text, or copies it with Ctrl.
+    void dragSelection(uint32_t offset);
+    // The dropped text as CF_UNICODETEXT, or as CF_TEXT; false when not offered.
+    static bool getDroppedText(IDataObject* data, std::wstring& text);
+    static bool getDroppedTextA(IDataObject* data, std::string& text);
+    // Runs the modal drag loop (DoDragDrop by default); tests drive drops through it.
+    using DragRunner = DWORD (*)(TextEditor& source, IDataObject* data, IDropSource* dropSource);
+    static void setDragRunner(DragRunner runner);
+
     // Edit-control answers.
     LRESULT getSelectionRange(DWORD* start, DWORD* end) const;
     LRESULT charFromPos(int x, int y);
@@ -278,6 +303,20 @@ protected:
     bool acceptsDroppedFiles() const { return !readOnly && multiLine; }
     void showLossWarning(bool wide);
     void changeFontSize(bool larger);
+
+    // Mouse modes while text is dragged: something from outside over the editor, or the
+    // editor's own selection.
+    enum DragMode { kDraggingOutside = 0x10, kDraggingSelection = 0x40 };
+    // Keyboard and input-method helpers.
+    bool onControlKey(WPARAM key);
+    bool transformSelection(WPARAM key);
+    void deleteBackward(bool byWord);
+    void deleteForward(bool byWord);
+    void insertLineBreak();
+    void typeTab(bool unindent);
+    void typeClosingBrace();
+    void placeCompositionWindow(int x, int y);
+    uint32_t wordBreak(uint32_t offset, int code);
 
     // EditReplayer: undo and redo replace without recording.
     void replayReplace(const std::wstring& text, TextRange range) override;

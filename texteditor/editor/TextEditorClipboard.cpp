@@ -3,7 +3,9 @@
 
 #include "foundation/encoding/ConversionCodePage.h"
 #include "foundation/encoding/StringConversion.h"
+#include "texteditor/editor/SingleLineText.h"
 #include "texteditor/editor/TextEditor.h"
+#include "toolkit/dnd/GlobalText.h"
 
 namespace {
 
@@ -22,21 +24,9 @@ HGLOBAL globalCopy(const void* data, size_t bytes, size_t terminatorBytes) {
 }
 
 std::wstring readClipboardText() {
-    std::wstring text;
-    if (HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
-        if (const auto* locked = static_cast<const wchar_t*>(::GlobalLock(data))) {
-            const size_t capacity = ::GlobalSize(data) / sizeof(wchar_t);
-            text.assign(locked, ::wcsnlen(locked, capacity));
-            ::GlobalUnlock(data);
-        }
-    } else if (HANDLE narrow = ::GetClipboardData(CF_TEXT)) {
-        if (const auto* locked = static_cast<const char*>(::GlobalLock(narrow))) {
-            const size_t capacity = ::GlobalSize(narrow);
-            text = decodeBytes(getConversionCodePage(), locked, ::strnlen(locked, capacity));
-            ::GlobalUnlock(narrow);
-        }
-    }
-    return text;
+    if (HANDLE wide = ::GetClipboardData(CF_UNICODETEXT)) return readGlobalText(wide);
+    const std::string narrow = readGlobalTextA(::GetClipboardData(CF_TEXT));
+    return decodeBytes(getConversionCodePage(), narrow.data(), narrow.size());
 }
 
 }  // namespace
@@ -78,12 +68,6 @@ void TextEditor::paste() {
         text = readClipboardText();
         ::CloseClipboard();
     }
-    if (!multiLine) {
-        std::wstring kept;
-        for (wchar_t c : text) {
-            if (c != L'\r' && c != L'\n' && c != L'\t') kept += c;
-        }
-        text.swap(kept);
-    }
+    if (!multiLine) text = withoutLineBreaksOrTabs(text);
     if (!text.empty()) replaceSelection(text, true);
 }
