@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "foundation/system/Exception.h"
 #include "foundation/text/WordBoundaries.h"
 #include "toolkit/graphics/Image.h"
 
@@ -116,7 +117,7 @@ bool TextEditor::clear() {
 }
 
 bool TextEditor::hasBackgroundImage() const {
-    return backgroundImage && backgroundImage->isLoaded() && backgroundOpacity != 0;
+    return backgroundImage && backgroundImage->isLoaded() && (fitBackgroundImage || backgroundOpacity != 0);
 }
 
 UINT TextEditor::getTextOutOptions() const {
@@ -145,6 +146,8 @@ void TextEditor::setColor(int index, COLORREF color) {
     } else if (index > 1 && index < kColorCount) {
         palette[index] = color;
         repaintAll();
+    } else {
+        throw Exception(L"Not supported color index", "TextEditor::setColor", __LINE__, 0);
     }
 }
 
