@@ -156,6 +156,5 @@ std::wstring TextEditor::getColorName(int index) {
         L"backgroundColor",    L"textColor",     L"highlightColor",      L"highlightTextColor",
         L"findBackgroundColor", L"findTextColor", L"lineBackgroundColor", L"lineTextColor",
         L"tabColor",           L"endoflineColor", L"undefinedColor"};
-    if (index < 0 || index > 10) return std::wstring();
-    return names[index];
+    return names[index >= 0 && index < 10 ? index : 10];
 }

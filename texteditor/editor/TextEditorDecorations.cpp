@@ -37,12 +37,16 @@ void TextEditor::drawBackgroundImage(HDC memory) {
     ::SetStretchBltMode(g.getHDC(), COLORONCOLOR);
     Image& image = *backgroundImage;
     const Rect source(0, 0, image.getWidth(), image.getHeight());
+    // A loaded picture is colour-keyed by its corner pixel; a background shows every pixel.
+    const bool keyed = image.isTransparent();
+    image.setTransparent(false);
     if (fitBackgroundImage) {
         g.fillBackground(0, 0, client.right, client.bottom, mBackColor, 255);
         g.drawImage(image, fittedRect(image.getWidth(), image.getHeight(), client.right, client.bottom), source);
     } else {
         g.drawImage(image, Rect(0, 0, client.right, client.bottom), source);
     }
+    image.setTransparent(keyed);
     // The background colour over the text area lets only `opacity` percent of the image through.
     const RECT text = getTextRectangle();
     const int alpha = 255 - std::max(0, std::min(backgroundOpacity, 100)) * 255 / 100;
