@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "foundation/system/Exception.h"
 #include "foundation/text/WordBoundaries.h"
 #include "toolkit/graphics/Image.h"
 
@@ -116,7 +117,7 @@ bool TextEditor::clear() {
 }
 
 bool TextEditor::hasBackgroundImage() const {
-    return backgroundImage && backgroundImage->isLoaded() && backgroundOpacity != 0;
+    return backgroundImage && backgroundImage->isLoaded() && (fitBackgroundImage || backgroundOpacity != 0);
 }
 
 UINT TextEditor::getTextOutOptions() const {
@@ -145,6 +146,8 @@ void TextEditor::setColor(int index, COLORREF color) {
     } else if (index > 1 && index < kColorCount) {
         palette[index] = color;
         repaintAll();
+    } else {
+        throw Exception(L"Not supported color index", "TextEditor::setColor", __LINE__, 0);
     }
 }
 
@@ -153,6 +156,5 @@ std::wstring TextEditor::getColorName(int index) {
         L"backgroundColor",    L"textColor",     L"highlightColor",      L"highlightTextColor",
         L"findBackgroundColor", L"findTextColor", L"lineBackgroundColor", L"lineTextColor",
         L"tabColor",           L"endoflineColor", L"undefinedColor"};
-    if (index < 0 || index > 10) return std::wstring();
-    return names[index];
+    return names[index >= 0 && index < 10 ? index : 10];
 }

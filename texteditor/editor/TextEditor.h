@@ -14,6 +14,9 @@
 #include "texteditor/document/TextDocument.h"
 #include "texteditor/document/TextRange.h"
 #include "texteditor/document/WrapLayout.h"
+#include "texteditor/editor/CellColors.h"
+#include "texteditor/editor/FindInfo.h"
+#include "texteditor/editor/SyntaxStyle.h"
 #include "texteditor/editor/ITTSTextEditor.h"
 #include "texteditor/editor/TextEditorListener.h"
 #include "texteditor/editor/TextScrollBar.h"
@@ -279,6 +282,42 @@ public:
     static std::wstring getColorName(int index);
     int getBackgroundOpacity() const { return backgroundOpacity; }
 
+    // Painting and character colours.
+    // Draws the area of the editor into a memory DC, as WM_PAINT does before its copy.
+    void renderTo(HDC memory, const RECT& area);
+    // The colours of every character of a line (break included): syntax styles, then the
+    // find highlight, then the selection.
+    virtual void getLineColors(int line, const std::wstring& lineText, int count, CellColors* cells);
+    void setFindHighlight(const FindInfo& info);
+    void clearFindHighlight();
+    const FindInfo& getFindHighlight() const { return findHighlight; }
+    // Colours the tokens a key names (see SyntaxStyle.h); repaints.
+    void setSyntaxStyle(const std::wstring& key, const SyntaxStyle& value);
+    // Invalidates the rows from the row of the lower offset to the row after the higher
+    // one; false (nothing done) when the offsets are equal.
+    bool repaintRange(int offsetA, int offsetB);
+    // Pixel width of text[from, to) drawn from screen x (tabs run to their stops).
+    int measureText(const std::wstring& text, int from, int to, int x);
+    // Sideways scroll in pixels: 0 while a multi-line editor wraps at its window edge.
+    int getHorizontalScroll() const { return wrapAtWindow && multiLine ? 0 : scrollBar.horizontalPosition; }
+    // Width of a tab that starts at screen x. Tab stops lie every tab width from column 0
+    // of the text, wherever the text is scrolled to, so that the painter, the caret and
+    // the hit test put each tab in the same place.
+    int getTabAdvance(float x);
+    void setLineNumbersVisible(bool value);
+    bool isLineNumbersVisible() const { return showLineNumbers; }
+    void setTabMarksVisible(bool value);
+    void setEndOfLineVisible(bool value);
+    void setFullWidthSpacesVisible(bool value);
+    void setBorderVisible(bool value);
+    void setClearMarkVisible(bool value);
+    // Drawn in the undefined colour while the document is empty.
+    void setHintText(const std::wstring& text);
+    // Off: the background image is stretched over the window; on: it keeps its aspect
+    // ratio and is centred.
+    void setBackgroundFit(bool value);
+    void setBackgroundOpacity(int percent);
+
     // The save-file question, replaceable so that tests answer it without a dialog:
     // returns the chosen path (empty for Cancel) and may change the encoding.
     using SaveFileChooser = std::wstring (*)(TextEditor& editor, const std::wstring& initialPath, int& encoding);
@@ -288,11 +327,35 @@ public:
     static std::wstring straightenQuotes(const std::wstring& text);
 
 protected:
+    // Painting steps, into the off-screen bitmap of onPaint.
+    void paintContent(HDC memory, RECT paintRect);
+    // Paints the rows of the line under screen row `row`, from that row up to lastRow at
+    // most; the number of rows painted after the first.
+    int paintLineRows(HDC memory, int row, int lastRow);
+    // Draws count characters from `from` in one set of colours; the width drawn.
+    float drawTextRun(HDC memory, float x, int y, const std::wstring& lineText, int from, int count,
+                      const CellColors& colors, float spaceWidth);
+    // Fills a cell; a fill in the editor's background colour is left out while a
+    // background image shows through.
+    void fillCell(HDC memory, int x, int y, int width, int height, COLORREF color);
+    void drawLineEndMark(HDC memory, float x, int y, const std::wstring& lineText);
+    void drawLineNumber(HDC memory, uint32_t line, int top);
+    void drawBackgroundImage(HDC memory);
+    void drawBorderAndClearMark(HDC memory);
+    // The text rectangle: inside the padding, right of the gutter's left edge.
+    RECT getTextRectangle() const;
+
+    SyntaxStyleTable styles;
+    FindInfo findHighlight;
+    std::wstring hintText;
+    std::vector<INT> runAdvances;  // reused by drawTextRun
+    bool showTabMarks = false;
+    bool fitBackgroundImage = false;
+
     enum MouseMode { kIdle = 0, kDragSelecting = 2, kRightPressMarked = 4 };
 
     LRESULT editMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     void notifyParent(int code);
-    void paintRows(HDC memory, const RECT& client);
     // The caret's client position for a line and column.
     POINT pixelOf(uint32_t line, uint32_t column);
     void releaseFont();

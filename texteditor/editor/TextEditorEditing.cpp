@@ -41,12 +41,14 @@ int TextEditor::setSelection(uint32_t anchor, uint32_t caret) {
     const uint32_t length = getTextLength();
     anchor = std::min(anchor, length);
     caret = std::min(caret, length);
-    const bool visibleChange = !getSelection().isEmpty() || anchor != caret;
+    const TextRange before = getSelection();
     selection.anchor = anchor;
     selection.caret = caret;
     document->getLineAndColumn(anchor, &selection.anchorLine, &selection.anchorColumn);
     document->getLineAndColumn(caret, &selection.caretLine, &selection.caretColumn);
-    if (visibleChange) repaintAll();
+    // Only the rows of the old and the new selection change colour.
+    repaintRange(before.start, before.end);
+    repaintRange(static_cast<int>(anchor), static_cast<int>(caret));
     updateCaret();
     ensureCaretVisible();
     if (listener) listener->selectionChanged();

@@ -1,7 +1,9 @@
-// Draws the visible rows: the text in the editor's font over its background colour,
-// the selection in the highlight colours. The whole frame goes through one off-screen
-// bitmap.
+// Painting a frame: every WM_PAINT is drawn into an off-screen bitmap and copied to the
+// window in one transfer, so a frame never flickers. Only the rows under the invalid
+// rectangle are drawn.
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "texteditor/editor/TextEditor.h"
 #include "toolkit/graphics/Graphics.h"
@@ -10,71 +12,147 @@ LRESULT TextEditor::onPaint() {
     PAINTSTRUCT ps{};
     HDC target = ::BeginPaint(m_hWnd, &ps);
     const RECT client = getClientRect();
-    if (client.right > 0 && client.bottom > 0) {
-        Graphics g(client.right, client.bottom);
-        HDC memory = g.getHDC();
-        HBRUSH background = ::CreateSolidBrush(mBackColor);
-        ::FillRect(memory, &client, background);
-        ::DeleteObject(background);
-        HGDIOBJ previousFont = font ? ::SelectObject(memory, font) : nullptr;
-        ::SetBkMode(memory, TRANSPARENT);
-        paintRows(memory, client);
-        if (previousFont) ::SelectObject(memory, previousFont);
-        ::BitBlt(target, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
+    RECT area{};
+    ::IntersectRect(&area, &ps.rcPaint, &client);
+    if (!::IsRectEmpty(&area)) {
+        Graphics g(area.right, area.bottom);
+        if (HDC memory = g.getHDC()) {
+            renderTo(memory, area);
+            ::BitBlt(target, area.left, area.top, area.right - area.left, area.bottom - area.top, memory, area.left,
+                     area.top, SRCCOPY);
+        }
     }
     ::EndPaint(m_hWnd, &ps);
     return 0;
 }
 
-void TextEditor::paintRows(HDC memory, const RECT& client) {
+void TextEditor::renderTo(HDC memory, const RECT& area) {
+    HGDIOBJ previousFont = font ? ::SelectObject(memory, font) : nullptr;
+    ::SetMapMode(memory, MM_TEXT);
+    ::SetBkMode(memory, TRANSPARENT);
+    paintContent(memory, area);
+    if (previousFont) ::SelectObject(memory, previousFont);
+}
+
+RECT TextEditor::getTextRectangle() const {
+    // The scroll bars lie outside the client area, so only the padding is taken off.
+    const RECT client = getClientRect();
+    return RECT{padding.left, padding.top, client.right - padding.right, client.bottom - padding.bottom};
+}
+
+void TextEditor::paintContent(HDC memory, RECT paintRect) {
+    ::SetBkColor(memory, mBackColor);
+    ::ExtTextOutW(memory, 0, 0, ETO_OPAQUE, &paintRect, nullptr, 0, nullptr);
+    if (hasBackgroundImage()) drawBackgroundImage(memory);
+
     const int lineHeight = std::max(getLineHeight(), 1);
-    const std::wstring& text = document->getText();
-    const TextRange sel = getSelection();
-    const bool showSelection = !sel.isEmpty() && (!hideSelection || hasFocus());
-    const int left = getTextLeft();
-    const int hScroll = wrapAtWindow && multiLine ? 0 : scrollBar.horizontalPosition;
-    const int tab = std::max(static_cast<int>(getCharWidth(L'\t')), 1);
-    const int firstRow = scrollBar.verticalPosition;
-    const int rows = (client.bottom - padding.top) / lineHeight + 1;
-    for (int screenRow = 0; screenRow <= rows; ++screenRow) {
-        const uint32_t row = static_cast<uint32_t>(firstRow + screenRow);
-        if (static_cast<int>(row) >= std::max(scrollBar.verticalTotal, 1)) break;
-        const uint32_t line = document->findLine(row, true);
-        if (line + 1 >= document->getLineCount()) break;
-        const WrapInfo& record = document->lineAt(line);
-        const uint32_t r = row - record.firstRow;
-        const uint32_t lineStart = record.start;
-        uint32_t from = lineStart;
-        uint32_t to = lineStart + document->getLineLength(line);
-        if (r < record.breaks.size()) from = lineStart + record.breaks[r];
-        if (r + 1 < record.breaks.size()) to = std::min(to, lineStart + record.breaks[r + 1]);
-        const float blank = getBlankWidth(line, r);
-        const int y = screenRow * lineHeight + padding.top;
-        float x = static_cast<float>(left);
-        for (uint32_t p = from; p < to && p < text.size(); ++p) {
-            const wchar_t c = text[p];
-            if (c == L'\r' || c == L'\n') break;
-            float w = 0;
-            if (c == L'\t') {
-                w = static_cast<float>(tab - (static_cast<int>(x) - left) % tab);
-            } else if (c == L' ') {
-                w = blank;
-            } else {
-                w = static_cast<float>(getCharWidth(c));
-            }
-            const int drawX = static_cast<int>(x) - hScroll;
-            const bool selected = showSelection && static_cast<int>(p) >= sel.start && static_cast<int>(p) < sel.end;
-            if (selected) {
-                RECT cell{drawX, y, drawX + static_cast<int>(w + 0.5f), y + fontHeight};
-                HBRUSH brush = ::CreateSolidBrush(getColor(2));
-                ::FillRect(memory, &cell, brush);
-                ::DeleteObject(brush);
-            }
-            if (c != L'\t' && c != L' ') {
-                ::SetTextColor(memory, selected ? getColor(3) : mTextColor);
-                ::ExtTextOutW(memory, drawX, y, 0, nullptr, &c, 1, nullptr);
-            }
-            x += w;
-        }
+    const int firstVisible = scrollBar.verticalPosition;
+    const int paintTop = static_cast<int>(paintRect.top);
+    const int paintBottom = static_cast<int>(paintRect.bottom);
+    const int firstRow = std::max(0, (paintTop - padding.top) / lineHeight + firstVisible);
+    const int lastRow = std::max(firstRow, (paintBottom - padding.top) / lineHeight + firstVisible);
+
+    const int gutterWidth = getTextLeft() - padding.left;
+    if (gutterWidth > 0) {
+        ::SetBkColor(memory, getColor(6));
+        const RECT gutter{0, paintRect.top, gutterWidth, paintRect.bottom};
+        ::ExtTextOutW(memory, 0, 0, getTextOutOptions(), &gutter, nullptr, 0, nullptr);
+        ::SetBkColor(memory, getColor(7));
+        const RECT edge{gutterWidth - 1, paintRect.top, gutterWidth, paintRect.bottom};
+        ::ExtTextOutW(memory, 0, 0, ETO_OPAQUE, &edge, nullptr, 0, nullptr);
     }
+
+    for (int row = firstRow; row <= lastRow;) row += paintLineRows(memory, row, lastRow) + 1;
+
+    if (!hintText.empty() && document->getLength() == 0) {
+        const CellColors hint{getColor(10), mBackColor, 1};
+        drawTextRun(memory, static_cast<float>(getTextLeft()), padding.top, hintText, 0,
+                    static_cast<int>(hintText.size()), hint, static_cast<float>(getCharWidth(L' ')));
+    }
+    drawBorderAndClearMark(memory);
+}
+
+int TextEditor::paintLineRows(HDC memory, int row, int lastRow) {
+    const int lineHeight = std::max(getLineHeight(), 1);
+    const int top = (row - scrollBar.verticalPosition) * lineHeight + padding.top;
+    if (top + lineHeight <= padding.top) return 0;  // above the text area
+    if (document->getLineCount() < 2) return 0;
+    const uint32_t line = document->findLine(static_cast<uint32_t>(row), true);
+    if (line + 1 >= document->getLineCount()) return 0;
+    const WrapInfo& record = document->lineAt(line);
+    const uint32_t absoluteRow = static_cast<uint32_t>(row);
+    if (absoluteRow < record.firstRow || absoluteRow >= record.firstRow + record.rowCount) return 0;
+    const uint32_t rowInLine = absoluteRow - record.firstRow;
+    if (rowInLine == 0) drawLineNumber(memory, line, top);
+
+    // The colours are worked out once for the whole line, not per row.
+    const std::wstring lineText = document->getLineText(line, true);
+    std::vector<CellColors> cells(lineText.size());
+    if (!lineText.empty()) getLineColors(static_cast<int>(line), lineText, static_cast<int>(lineText.size()), cells.data());
+
+    // Text scrolled sideways never covers the gutter, the right padding or the bottom padding.
+    const int textLeft = getTextLeft();
+    const RECT textRect = getTextRectangle();
+    const int saved = ::SaveDC(memory);
+    ::IntersectClipRect(memory, textLeft, 0, textRect.right, textRect.bottom);
+
+    const float x0 = static_cast<float>(textLeft - getHorizontalScroll());
+    const uint32_t lineLength = static_cast<uint32_t>(lineText.size());
+    int painted = 0;
+    for (uint32_t r = rowInLine; r < record.rowCount; ++r) {
+        const int y = top + painted * lineHeight;
+        fillCell(memory, textLeft, y, textRect.right - textLeft, lineHeight, mBackColor);
+        ++painted;
+        if (!lineText.empty() && r < record.breaks.size()) {
+            const uint32_t s = std::min(record.breaks[r], lineLength);
+            const uint32_t e = r + 1 < record.breaks.size() ? std::min(record.breaks[r + 1], lineLength) : lineLength;
+            const float spaceWidth = getBlankWidth(line, r);
+            float x = x0;
+            uint32_t runStart = s;
+            for (uint32_t i = s; i < e; ++i) {
+                if (cells[i] == cells[runStart]) continue;
+                x += drawTextRun(memory, x, y, lineText, static_cast<int>(runStart), static_cast<int>(i - runStart),
+                                 cells[runStart], spaceWidth);
+                runStart = i;
+            }
+            if (e > runStart) {
+                x += drawTextRun(memory, x, y, lineText, static_cast<int>(runStart), static_cast<int>(e - runStart),
+                                 cells[runStart], spaceWidth);
+            }
+            if (r + 1 == record.rowCount) drawLineEndMark(memory, x, y, lineText);
+        }
+        if (row + painted - 1 >= lastRow || y + lineHeight >= textRect.bottom) break;
+    }
+    ::RestoreDC(memory, saved);
+    return std::max(painted - 1, 0);
+}
+
+void TextEditor::drawLineNumber(HDC memory, uint32_t line, int top) {
+    if (!showLineNumbers) return;
+    const std::wstring number = std::to_wstring(line + 1);
+    RECT cell{0, top, lineNumberWidth, top + getLineHeight()};
+    ::SetTextColor(memory, getColor(7));
+    ::DrawTextW(memory, number.c_str(), static_cast<int>(number.size()), &cell, DT_RIGHT | DT_SINGLELINE | DT_NOPREFIX);
+}
+
+bool TextEditor::repaintRange(int offsetA, int offsetB) {
+    if (offsetA == offsetB) return false;
+    if (!m_hWnd) return true;
+    const uint32_t length = getTextLength();
+    const uint32_t lo = std::min(static_cast<uint32_t>(std::max(std::min(offsetA, offsetB), 0)), length);
+    const uint32_t hi = std::min(static_cast<uint32_t>(std::max(std::max(offsetA, offsetB), 0)), length);
+    const int lineHeight = std::max(getLineHeight(), 1);
+    const int firstVisible = scrollBar.verticalPosition;
+    uint32_t line = 0;
+    uint32_t column = 0;
+    document->getLineAndColumn(lo, &line, &column);
+    const int rowLo = std::max(static_cast<int>(getWrappedRow(line, column)) - firstVisible - 1, 0);
+    document->getLineAndColumn(hi, &line, &column);
+    // One row more than hi's own: a change at a line's end reaches the row after it.
+    int rowHi = static_cast<int>(getWrappedRow(line, column)) - firstVisible + 2;
+    const RECT client = getClientRect();
+    if (rowHi < 0) rowHi = client.bottom / lineHeight;
+    const RECT band{0, padding.top + lineHeight * rowLo, client.right, padding.top + lineHeight * rowHi};
+    repaint(&band, true);
+    return true;
 }
