@@ -218,6 +218,38 @@ public:
     bool scroll(int dx, int dy, bool smooth);
     void updateScrollBars();
 
+    // Caret, pointer, selection and scrolling.
+    // Row geometry shared by the caret, the hit test and painting: column 0 of a row
+    // starts at getTextOriginX(); tab stops are measured from there, so they travel
+    // with the text when it is scrolled sideways.
+    int getHScroll() const { return wrapAtWindow && multiLine ? 0 : scrollBar.horizontalPosition; }
+    int getTextOriginX() const { return getTextLeft() - getHScroll(); }
+    // The width of a TAB that begins fromOrigin pixels right of the row's origin.
+    int getTabAdvance(float fromOrigin);
+    // The width of a character at fromOrigin on a row whose blanks are blankWidth wide.
+    float getAdvance(wchar_t c, float fromOrigin, float blankWidth);
+    // The offsets [start, end) of a screen row counted over the whole document.
+    TextRange getRowRange(uint32_t row) const;
+    RECT getTextRect() const;
+    RECT getAutoScrollRect() const;
+    RECT getClearMarkRect() const;
+    bool isInLineNumberMargin(int x, int y) const;
+    bool isOnClearMark(int x, int y) const;
+    // The caret keys (VK_PRIOR ... VK_DOWN), with Shift and Ctrl as they are held now.
+    void moveCaret(int virtualKey);
+    void selectLines(uint32_t lineA, uint32_t lineB, bool withBreak);
+    void selectLine(uint32_t line) { selectLines(line, line, true); }
+    void collapseToAnchor();
+    void collapseToCaret();
+    virtual LRESULT onLButtonDown(int x, int y);
+    virtual LRESULT onLButtonUp(int x, int y);
+    virtual LRESULT onMouseMove(int x, int y);
+    virtual LRESULT onLButtonDblClk(int x, int y);
+    void setSmoothScrolling(bool value) { smoothScrolling = value; }
+    int getPixelOffset() const { return pixelOffset; }
+    int getMouseMode() const { return mouseMode; }
+    int getTimerId() const { return timerId; }
+
     // Files and settings.
     bool openFile(const std::wstring& path);
     bool save();
@@ -327,4 +359,18 @@ protected:
     int backgroundOpacity = 100;
     int mouseMode = 0;
     int timerId = 0;
+    // Pointer gestures beside kIdle, kDragSelecting and kRightPressMarked.
+    enum PointerMode { kSentenceSelecting = 0x20, kLineSelecting = 0x80 };
+    enum TimerId { kAutoScrollTimer = 1, kTripleClickTimer = 2 };
+    int autoScrollAmount = 0;      // pixels the pointer travelled beyond the text while selecting
+    uint32_t lineSelectionRow = 0;  // the row pressed in the line-number margin
+    int pixelOffset = 0;           // sub-row offset while a smooth scroll animates
+    bool smoothScrolling = false;
+    // The document row under a client y, cut to the rows there are.
+    int rowAt(int y) const;
+    void startTimer(int id, UINT period);
+    void setCursorShape(HCURSOR cursor);
+    void extendLineSelection(int y);
+    bool smoothScroll(int dy, const RECT& rect, bool canShift);
+    void shiftRows(int pixels, const RECT& rect, bool canShift);
 };
