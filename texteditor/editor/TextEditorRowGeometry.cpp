@@ -26,7 +26,8 @@ TextRange TextEditor::getRowRange(uint32_t row) const {
     uint32_t to = document->getLineLength(line);
     const uint32_t r = row >= record.firstRow ? row - record.firstRow : 0;
     if (r < record.breaks.size()) from = std::min(record.breaks[r], to);
-    if (r + 1 < record.breaks.size()) to = std::min(record.breaks[r + 1], to);
+    // The last row of a line ends after the whole line break (a CR LF pair included).
+    if (r + 2 < record.breaks.size()) to = std::min(record.breaks[r + 1], to);
     return TextRange(static_cast<int>(start + from), static_cast<int>(start + to));
 }
 
