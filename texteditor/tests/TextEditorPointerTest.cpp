@@ -220,16 +220,3 @@ TEST(TextEditorPointer, DraggingBelowTheTextScrollsOnTheTimerAndFollowsThePointe
     EXPECT_EQ(f.editor.getTimerId(), 0);
     f.release(f.leftHalf(1));
 }
-
-TEST(TextEditorPointer, RightPressAndReleaseMarkAndCancel) {
-    PointerFixture f;
-    f.editor.setText(L"abc");
-    f.send(WM_RBUTTONDOWN, MK_RBUTTON, 0);
-    EXPECT_EQ(f.editor.getMouseMode(), 4);
-    f.send(WM_RBUTTONDOWN, MK_RBUTTON, 0);  // a second press cancels
-    EXPECT_EQ(f.editor.getMouseMode(), 0);
-    f.send(WM_RBUTTONDOWN, MK_RBUTTON, 0);
-    f.press(f.leftHalf(1));  // a left press during the gesture only cancels it
-    EXPECT_EQ(f.editor.getMouseMode(), 0);
-    EXPECT_EQ(f.editor.getSelection(), TextRange(0, 0));
-}

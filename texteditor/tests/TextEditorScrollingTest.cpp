@@ -155,23 +155,6 @@ TEST(TextEditorScrolling, BarsAreSetOnlyWhenTheirValuesChange) {
     EXPECT_EQ(bar.sets, 4);
 }
 
-TEST(TextEditorScrolling, ClampToContentPullsBothPositionsBack) {
-    TextScrollBar bar;
-    bar.verticalTotal = 20;
-    bar.verticalPage = 5;
-    bar.verticalPosition = 18;
-    bar.horizontalTotal = 300;
-    bar.horizontalPage = 200;
-    bar.horizontalPosition = 150;
-    EXPECT_TRUE(bar.clampToContent());
-    EXPECT_EQ(bar.verticalPosition, 15);
-    EXPECT_EQ(bar.horizontalPosition, 100);
-    EXPECT_FALSE(bar.clampToContent());
-    bar.verticalPage = 30;  // everything fits: the vertical position stays
-    bar.verticalPosition = 2;
-    EXPECT_FALSE(bar.clampToContent());
-}
-
 TEST(TextEditorScrolling, ResizingKeepsTheFirstVisibleLineAtTheTop) {
     EditorFixture f(300, 120);
     std::wstring text;
