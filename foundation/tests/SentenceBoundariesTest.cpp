@@ -91,6 +91,13 @@ TEST(SentenceRange, ForwardAndBackward) {
     EXPECT_EQ(getSentenceRange(L"", 0, -1), std::make_pair(0, 0));
 }
 
+TEST(SentenceRange, NoSentenceStartsBeforeTheTextStart) {
+    std::wstring text = L"Hello world. Next one.";
+    EXPECT_EQ(getSentenceRange(text, 0, -1), std::make_pair(0, 0));
+    EXPECT_EQ(getSentenceRange(text, -3, -1), std::make_pair(0, 0));
+    EXPECT_EQ(getSentenceRange(text, 1, -1), std::make_pair(0, 13));
+}
+
 TEST(SentenceRange, BackwardWalkAlwaysEnds) {
     const std::wstring alphabet = L"aA. \n\r\t?!;:\"')[]\x3002\x300d\x30fb\x65e5\x3042\x2014\x3000\xff0e" L"1";
     std::mt19937 random(7);

@@ -164,6 +164,8 @@ std::pair<int, int> getSentenceRange(const std::wstring& text, int position, int
         int start = skipWhitespace(text.c_str(), n, position, false);
         return {start, NextPunctuation(text, start)};
     }
+    // No sentence starts before the text's start: the empty range there.
+    if (position == 0) return {0, 0};
     int s = position - 256 > 0 ? position - 256 : 0;
     int start = s;
     do {

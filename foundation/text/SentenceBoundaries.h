@@ -19,5 +19,6 @@ bool isAbbreviation(wchar_t w0, wchar_t w1, wchar_t w2);
 int NextPunctuation(const std::wstring& text, int start);
 
 // The sentence at position: direction >= 0 gives the sentence that begins at (or after
-// the blanks at) position; direction < 0 the sentence that holds position.
+// the blanks at) position; direction < 0 the last sentence that starts before position,
+// with the blanks after it (the empty range at 0 for position 0).
 std::pair<int, int> getSentenceRange(const std::wstring& text, int position, int direction);

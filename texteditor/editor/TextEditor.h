@@ -200,12 +200,6 @@ public:
 
     // Keyboard: Ctrl+/ puts "//" before the selected lines or takes it away.
     void toggleLineComment();
-    // Caret keys (VK_PRIOR .. VK_DOWN), Shift extending the selection, Ctrl by words.
-    void moveCaret(int key);
-    // From the start of the lower line to the end of the higher one, with or without
-    // the line break that ends it.
-    void selectLines(uint32_t lineA, uint32_t lineB, bool withBreak);
-    void selectLine(uint32_t line) { selectLines(line, line, true); }
 
     // Text drag and drop: the editor is a drop target for text and a drag source for its
     // selection. Coordinates are screen coordinates.
@@ -245,6 +239,40 @@ public:
     int getTextAreaWidth() const;
     bool scroll(int dx, int dy, bool smooth);
     void updateScrollBars();
+
+    // Caret, pointer, selection and scrolling.
+    // Row geometry shared by the caret, the hit test and painting: column 0 of a row
+    // starts at getTextOriginX(); tab stops are measured from there, so they travel
+    // with the text when it is scrolled sideways.
+    int getHScroll() const { return wrapAtWindow && multiLine ? 0 : scrollBar.horizontalPosition; }
+    int getTextOriginX() const { return getTextLeft() - getHScroll(); }
+    // The width of a TAB that begins fromOrigin pixels right of the row's origin.
+    int getTabAdvance(float fromOrigin);
+    // The width of a character at fromOrigin on a row whose blanks are blankWidth wide.
+    float getAdvance(wchar_t c, float fromOrigin, float blankWidth);
+    // The offsets [start, end) of a screen row counted over the whole document.
+    TextRange getRowRange(uint32_t row) const;
+    RECT getTextRect() const;
+    RECT getAutoScrollRect() const;
+    RECT getClearMarkRect() const;
+    bool isInLineNumberMargin(int x, int y) const;
+    bool isOnClearMark(int x, int y) const;
+    // The caret keys (VK_PRIOR ... VK_DOWN), with Shift and Ctrl as they are held now.
+    void moveCaret(int virtualKey);
+    // From the start of the lower line to the end of the higher one, with or without
+    // the line break that ends it.
+    void selectLines(uint32_t lineA, uint32_t lineB, bool withBreak);
+    void selectLine(uint32_t line) { selectLines(line, line, true); }
+    void collapseToAnchor();
+    void collapseToCaret();
+    virtual LRESULT onLButtonDown(int x, int y);
+    virtual LRESULT onLButtonUp(int x, int y);
+    virtual LRESULT onMouseMove(int x, int y);
+    virtual LRESULT onLButtonDblClk(int x, int y);
+    void setSmoothScrolling(bool value) { smoothScrolling = value; }
+    int getPixelOffset() const { return pixelOffset; }
+    int getMouseMode() const { return mouseMode; }
+    int getTimerId() const { return timerId; }
 
     // Files and settings.
     bool openFile(const std::wstring& path);
@@ -298,12 +326,6 @@ public:
     bool repaintRange(int offsetA, int offsetB);
     // Pixel width of text[from, to) drawn from screen x (tabs run to their stops).
     int measureText(const std::wstring& text, int from, int to, int x);
-    // Sideways scroll in pixels: 0 while a multi-line editor wraps at its window edge.
-    int getHorizontalScroll() const { return wrapAtWindow && multiLine ? 0 : scrollBar.horizontalPosition; }
-    // Width of a tab that starts at screen x. Tab stops lie every tab width from column 0
-    // of the text, wherever the text is scrolled to, so that the painter, the caret and
-    // the hit test put each tab in the same place.
-    int getTabAdvance(float x);
     void setLineNumbersVisible(bool value);
     bool isLineNumbersVisible() const { return showLineNumbers; }
     void setTabMarksVisible(bool value);
@@ -352,7 +374,13 @@ protected:
     bool showTabMarks = false;
     bool fitBackgroundImage = false;
 
-    enum MouseMode { kIdle = 0, kDragSelecting = 2, kRightPressMarked = 4 };
+    // What the pointer is doing: drag-selecting, a right press on the selection, text
+    // dragged from outside over the editor, a sentence selection (the third click), the
+    // editor's own selection being dragged, a line selection from the margin.
+    enum MouseMode {
+        kIdle = 0, kDragSelecting = 2, kRightPressMarked = 4, kDraggingOutside = 0x10,
+        kSentenceSelecting = 0x20, kDraggingSelection = 0x40, kLineSelecting = 0x80
+    };
 
     LRESULT editMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     void notifyParent(int code);
@@ -367,9 +395,6 @@ protected:
     void showLossWarning(bool wide);
     void changeFontSize(bool larger);
 
-    // Mouse modes while text is dragged: something from outside over the editor, or the
-    // editor's own selection.
-    enum DragMode { kDraggingOutside = 0x10, kDraggingSelection = 0x40 };
     // Keyboard and input-method helpers.
     bool onControlKey(WPARAM key);
     bool transformSelection(WPARAM key);
@@ -429,4 +454,16 @@ protected:
     int backgroundOpacity = 100;
     int mouseMode = 0;
     int timerId = 0;
+    enum TimerId { kAutoScrollTimer = 1, kTripleClickTimer = 2 };
+    int autoScrollAmount = 0;      // pixels the pointer travelled beyond the text while selecting
+    uint32_t lineSelectionRow = 0;  // the row pressed in the line-number margin
+    int pixelOffset = 0;           // sub-row offset while a smooth scroll animates
+    bool smoothScrolling = false;
+    // The document row under a client y, cut to the rows there are.
+    int rowAt(int y) const;
+    void startTimer(int id, UINT period);
+    void setCursorShape(HCURSOR cursor);
+    void extendLineSelection(int y);
+    bool smoothScroll(int dy, const RECT& rect, bool canShift);
+    void shiftRows(int pixels, const RECT& rect, bool canShift);
 };

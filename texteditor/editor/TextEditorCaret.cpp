@@ -3,52 +3,21 @@
 
 #include <algorithm>
 
-namespace {
-
-// The column span [from, to) of one screen row of a line.
-struct RowSpan {
-    uint32_t row = 0;  // row within the line
-    uint32_t from = 0;
-    uint32_t to = 0;
-};
-
-RowSpan rowSpanOf(const ITextDocument& document, uint32_t line, uint32_t documentRow) {
-    RowSpan span;
-    span.to = document.getLineLength(line);
-    if (line >= document.getLineCount()) return span;
-    const WrapInfo& record = document.lineAt(line);
-    span.row = documentRow >= record.firstRow ? documentRow - record.firstRow : 0;
-    if (span.row < record.breaks.size()) span.from = record.breaks[span.row];
-    if (span.row + 1 < record.breaks.size()) span.to = std::min(span.to, record.breaks[span.row + 1]);
-    return span;
-}
-
-}  // namespace
-
 POINT TextEditor::pixelOf(uint32_t line, uint32_t column) {
-    const int row = static_cast<int>(getWrappedRow(line, column));
-    const int y = (row - scrollBar.verticalPosition) * getLineHeight() + padding.top;
-    const RowSpan span = rowSpanOf(*document, line, static_cast<uint32_t>(row));
-
-    const int left = getTextLeft();
-    const int tab = std::max(static_cast<int>(getCharWidth(L'\t')), 1);
-    const float blank = getBlankWidth(line, span.row);
+    const uint32_t row = getWrappedRow(line, column);
+    const int y = (static_cast<int>(row) - scrollBar.verticalPosition) * getLineHeight() + padding.top;
+    const TextRange span = getRowRange(row);
+    const uint32_t firstRow = document->lineAt(std::min(line, document->getLineCount() - 1)).firstRow;
+    const float blank = getBlankWidth(line, row - std::min(row, firstRow));
     const std::wstring& text = document->getText();
-    const uint32_t lineStart = document->getLineStart(line);
-    float x = static_cast<float>(left);
-    for (uint32_t col = span.from; col < column && lineStart + col < text.size(); ++col) {
-        const wchar_t c = text[lineStart + col];
+    const uint32_t target = document->getLineStart(line) + column;
+    float distance = 0;
+    for (uint32_t p = static_cast<uint32_t>(span.start); p < target && p < text.size(); ++p) {
+        const wchar_t c = text[p];
         if (c == L'\r' || c == L'\n') break;
-        if (c == L'\t') {
-            x += static_cast<float>(tab - (static_cast<int>(x) - left) % tab);
-        } else if (c == L' ') {
-            x += blank;
-        } else {
-            x += static_cast<float>(getCharWidth(c));
-        }
+        distance += getAdvance(c, distance, blank);
     }
-    const int hScroll = wrapAtWindow && multiLine ? 0 : scrollBar.horizontalPosition;
-    return POINT{static_cast<int>(x) - hScroll, y};
+    return POINT{getTextOriginX() + static_cast<int>(distance), y};
 }
 
 void TextEditor::updateCaret() {
@@ -58,64 +27,64 @@ void TextEditor::updateCaret() {
     if (hasFocus()) ::SetCaretPos(selection.caretX, selection.caretY);
 }
 
+int TextEditor::rowAt(int y) const {
+    // Above the text area the point counts as the row above the first visible one.
+    const int lineHeight = std::max(getLineHeight(), 1);
+    int row = y < padding.top ? scrollBar.verticalPosition - 1
+                              : (y - padding.top) / lineHeight + scrollBar.verticalPosition;
+    row = std::max(row, 0);
+    const int total = scrollBar.verticalTotal;
+    if (total != 0 && row >= total) row = total - 1;
+    return row;
+}
+
 uint32_t TextEditor::pointToPosition(int x, int y, uint32_t* lineOut, uint32_t* columnOut, uint32_t* offsetOut) {
     const int lineHeight = std::max(getLineHeight(), 1);
     const RECT client = getClientRect();
-    if (y < padding.top) y = padding.top - lineHeight;
-    const int rightEdge = static_cast<int>(client.right) - padding.right;
-    if (x > rightEdge) x = rightEdge;
-
-    int row = (y - padding.top) / lineHeight + scrollBar.verticalPosition;
-    if (y - padding.top < 0) row = scrollBar.verticalPosition - 1;
-    if (row < 0) row = 0;
-    const int total = scrollBar.verticalTotal;
-    if (total != 0 && row >= total) row = total - 1;
+    x = std::min(x, static_cast<int>(client.right) - padding.right);
+    const int row = rowAt(y);
     const int rowTop = (row - scrollBar.verticalPosition) * lineHeight + padding.top;
 
-    uint32_t line = document->findLine(static_cast<uint32_t>(row), true);
-    const uint32_t textLines = std::max<uint32_t>(document->getLineCount(), 2) - 1;
-    line = std::min(line, textLines - 1);
-    const RowSpan span = rowSpanOf(*document, line, static_cast<uint32_t>(row));
-    const std::wstring lineText = document->getLineText(line, true);
+    const uint32_t textLines = std::max<uint32_t>(document->getLastLineIndex(), 1);
+    const uint32_t line = std::min(document->findLine(static_cast<uint32_t>(row), true), textLines - 1);
+    const uint32_t lineStart = document->getLineStart(line);
+    const TextRange span = getRowRange(static_cast<uint32_t>(row));
+    const uint32_t firstRow = document->lineAt(line).firstRow;
+    const float blank = getBlankWidth(line, static_cast<uint32_t>(row) - std::min(static_cast<uint32_t>(row), firstRow));
+    const std::wstring& text = document->getText();
 
-    const int left = getTextLeft();
-    const int hScroll = wrapAtWindow && multiLine ? 0 : scrollBar.horizontalPosition;
-    const int tab = std::max(static_cast<int>(getCharWidth(L'\t')), 1);
-    const float blank = getBlankWidth(line, span.row);
-    float acc = static_cast<float>(left - hScroll);
-    uint32_t column = span.from;
-    float caretX = acc;
-    const uint32_t end = std::min<uint32_t>(span.to, static_cast<uint32_t>(lineText.size()));
+    // Walk the row until the point lies inside a character: its left half puts the
+    // caret before it, its right half after it.
+    const int origin = getTextOriginX();
+    const float target = static_cast<float>(x - origin);
+    uint32_t p = static_cast<uint32_t>(span.start);
+    const uint32_t end = std::min<uint32_t>(static_cast<uint32_t>(span.end), static_cast<uint32_t>(text.size()));
+    float distance = 0;
+    float caretDistance = 0;
     while (true) {
-        if (column >= end || lineText[column] == L'\r' || lineText[column] == L'\n') {
-            caretX = acc;
+        if (p >= end || text[p] == L'\r' || text[p] == L'\n') {
+            caretDistance = distance;
             break;
         }
-        const wchar_t c = lineText[column];
-        float w = 0;
-        if (c == L'\t') {
-            w = static_cast<float>(tab - (static_cast<int>(acc) - (left - hScroll)) % tab);
-        } else if (c == L' ') {
-            w = blank;
-        } else {
-            w = static_cast<float>(getCharWidth(c));
-        }
-        acc += w;
-        if (acc > static_cast<float>(x)) {
-            if (acc - static_cast<float>(x) >= w / 2) {
-                caretX = acc - w;  // the left half: before the character
+        const float w = getAdvance(text[p], distance, blank);
+        distance += w;
+        if (distance > target) {
+            if (distance - target >= w / 2) {
+                caretDistance = distance - w;
             } else {
-                ++column;
-                caretX = acc;
+                ++p;
+                caretDistance = distance;
             }
             break;
         }
-        ++column;
+        ++p;
     }
+    const uint32_t column = p - std::min(p, lineStart);
     if (lineOut) *lineOut = line;
     if (columnOut) *columnOut = column;
-    if (offsetOut) *offsetOut = document->getLineStart(line) + column;
-    return MAKELONG(static_cast<WORD>(static_cast<int>(caretX)), static_cast<WORD>(rowTop));
+    if (offsetOut) *offsetOut = lineStart + column;
+    const int caretX = origin + static_cast<int>(caretDistance);
+    return MAKELONG(static_cast<WORD>(caretX), static_cast<WORD>(rowTop));
 }
 
 void TextEditor::setCaretFromPoint(int x, int y) {
@@ -170,14 +139,4 @@ LRESULT TextEditor::onKillFocus() {
     repaintAll();
     notifyParent(EN_KILLFOCUS);
     return 0;
-}
-
-void TextEditor::stopTimer() {
-    if (timerId != 0 && m_hWnd) ::KillTimer(m_hWnd, static_cast<UINT_PTR>(timerId));
-    timerId = 0;
-}
-
-bool TextEditor::onTimer(WPARAM id, LPARAM) {
-    if (id == 2) stopTimer();
-    return id == 1 || id == 2;
 }

@@ -1,90 +1,132 @@
-// The caret keys and whole-line selection in their plain form: Home and End within the
-// line (with Ctrl the text's ends), Left and Right by characters (with Ctrl by words), Up
-// and Down by rows, Page Up and Page Down by a view; Shift keeps the anchor.
-#include <windows.h>
-
+// The caret keys: arrows, Home, End, Page Up and Page Down, with Shift extending the
+// selection and Ctrl moving by words, sentences or to the ends of the text.
 #include <algorithm>
 
+#include "foundation/text/SentenceBoundaries.h"
 #include "texteditor/editor/TextEditor.h"
 
 namespace {
 
-bool keyDown(int key) { return (::GetKeyState(key) & 0x8000) != 0; }
-bool isBreak(wchar_t c) { return c == L'\r' || c == L'\n'; }
+bool held(int key) { return (::GetKeyState(key) & 0x8000) != 0; }
 
 }  // namespace
 
 void TextEditor::moveCaret(int key) {
     const std::wstring& text = document->getText();
     if (text.empty()) return;
-    const bool shift = keyDown(VK_SHIFT);
-    const bool ctrl = keyDown(VK_CONTROL);
-    const uint32_t length = static_cast<uint32_t>(text.size());
+    const bool shift = held(VK_SHIFT);
+    const bool ctrl = held(VK_CONTROL);
+    const TextRange sel = getSelection();
+    if (!sel.isEmpty()) repaintAll();
     const uint32_t anchor = selection.anchor;
+    collapseToCaret();
+    const uint32_t length = static_cast<uint32_t>(text.size());
+    wchar_t* chars = const_cast<wchar_t*>(text.c_str());
     uint32_t n = selection.caret;
-    bool vertical = false;
+    bool keepPreferredX = false;
     switch (key) {
-        case VK_HOME:
-            if (ctrl) {
-                n = 0;
-            } else {
-                while (n > 0 && !isBreak(text[n - 1])) --n;
+        case VK_PRIOR:
+        case VK_NEXT: {
+            // Scroll a page in a few strides, so that the view is seen to move, and keep
+            // the caret where it stood on screen.
+            const int screenY = selection.caretY;
+            const int rows = getVisibleRows();
+            const int step = std::max(rows / 5, 2);
+            const int dir = key == VK_NEXT ? 1 : -1;
+            for (int i = 0; i < rows / step; ++i) {
+                scroll(0, dir * step, false);
+                update();
             }
+            for (int i = 0; i < rows % step; ++i) {
+                scroll(0, dir, false);
+                update();
+            }
+            if (scrollBar.verticalPosition == 0) {
+                setCaretFromPoint(selection.preferredX, 0);
+            } else if (scrollBar.verticalPosition >= scrollBar.verticalMaximum) {
+                setCaretFromPoint(selection.preferredX, getClientRect().bottom);
+            } else {
+                setCaretFromPoint(selection.preferredX, screenY);
+            }
+            n = selection.caret;
+            keepPreferredX = true;
             break;
+        }
         case VK_END:
             if (ctrl) {
                 n = length;
             } else {
-                while (n < length && !isBreak(text[n])) ++n;
+                while (n < length && text[n] != L'\r' && text[n] != L'\n') ++n;
+            }
+            break;
+        case VK_HOME:
+            if (ctrl) {
+                n = 0;
+            } else {
+                while (n > 0 && text[n - 1] != L'\r' && text[n - 1] != L'\n') --n;
             }
             break;
         case VK_LEFT:
             if (n == 0) break;
-            if (ctrl) n = std::min(wordBreak(n, WB_MOVEWORDLEFT), n);
-            else n -= n >= 2 && text[n - 2] == L'\r' && text[n - 1] == L'\n' ? 2 : 1;
+            if (ctrl) {
+                n = static_cast<uint32_t>(std::max(wordBreakProc(chars, static_cast<int>(n), static_cast<int>(length), WB_MOVEWORDLEFT), 0));
+            } else {
+                n -= n >= 2 && text[n - 2] == L'\r' && text[n - 1] == L'\n' ? 2 : 1;
+            }
             break;
         case VK_RIGHT:
             if (n >= length) break;
-            if (ctrl) n = std::max(wordBreak(n, WB_MOVEWORDRIGHT), n);
-            else n += n + 1 < length && text[n] == L'\r' && text[n + 1] == L'\n' ? 2 : 1;
+            if (ctrl) {
+                n = static_cast<uint32_t>(std::max(wordBreakProc(chars, static_cast<int>(n), static_cast<int>(length), WB_MOVEWORDRIGHT), 0));
+            } else {
+                n += n + 1 < length && text[n] == L'\r' && text[n + 1] == L'\n' ? 2 : 1;
+            }
             break;
         case VK_UP:
-        case VK_DOWN:
-        case VK_PRIOR:
-        case VK_NEXT: {
-            vertical = true;
-            const int caretY = selection.caretY;  // scrolling moves the caret with the text
-            int rows = 1;
-            if (key == VK_PRIOR || key == VK_NEXT) {
-                rows = std::max(getVisibleRows(), 1);
-                scroll(0, key == VK_PRIOR ? -rows : rows, false);
-                rows = 0;  // the view moved under the caret
+            if (ctrl && !shift) {
+                selection.anchor = static_cast<uint32_t>(sel.start);
+                document->getLineAndColumn(selection.anchor, &selection.anchorLine, &selection.anchorColumn);
+                selectPreviousSentence();
+                scrollToCaret();
+                return;
             }
-            const int dy = (key == VK_UP ? -rows : rows) * getLineHeight();
-            setCaretFromPoint(selection.preferredX, caretY + dy);
-            n = selection.caret;
+            if (ctrl) {
+                const std::pair<int, int> r = getSentenceRange(text, static_cast<int>(n), -1);
+                if (r.second < static_cast<int>(length)) n = static_cast<uint32_t>(r.first);
+            } else {
+                setCaretFromPoint(selection.preferredX, selection.caretY - getLineHeight());
+                n = selection.caret;
+                keepPreferredX = true;
+            }
             break;
-        }
+        case VK_DOWN:
+            if (ctrl && !shift) {
+                selection.anchor = static_cast<uint32_t>(sel.end);
+                document->getLineAndColumn(selection.anchor, &selection.anchorLine, &selection.anchorColumn);
+                selectNextSentence();
+                scrollToCaret();
+                return;
+            }
+            if (ctrl) {
+                const std::pair<int, int> r = getSentenceRange(text, static_cast<int>(n), 1);
+                if (r.second < static_cast<int>(length)) n = static_cast<uint32_t>(r.second);
+            } else {
+                setCaretFromPoint(selection.preferredX, selection.caretY + getLineHeight());
+                n = selection.caret;
+                keepPreferredX = true;
+            }
+            break;
         default: return;
     }
-    const int preferredX = selection.preferredX;
-    setSelection(shift ? anchor : n, n);
-    if (vertical) selection.preferredX = preferredX;
-    else selection.rememberCaretX();
-}
-
-void TextEditor::selectLines(uint32_t lineA, uint32_t lineB, bool withBreak) {
-    const std::wstring& text = document->getText();
-    if (text.empty()) return;
-    const uint32_t last = std::max<uint32_t>(document->getLastLineIndex(), 1) - 1;
-    const uint32_t low = std::min({lineA, lineB, last});
-    const uint32_t high = std::min(std::max(lineA, lineB), last);
-    const uint32_t start = document->getLineStart(low);
-    uint32_t end = document->getLineStart(high);
-    while (end < text.size() && !isBreak(text[end])) ++end;
-    if (withBreak) {
-        if (end < text.size() && text[end] == L'\r') ++end;
-        if (end < text.size() && text[end] == L'\n') ++end;
+    if (shift) {
+        setSelection(anchor, n);
+    } else {
+        if (key == VK_END || key == VK_HOME || key == VK_LEFT || key == VK_RIGHT) {
+            const uint32_t from = std::min<uint32_t>(n, static_cast<uint32_t>(sel.start));
+            const uint32_t to = std::max<uint32_t>(n, static_cast<uint32_t>(sel.start));
+            onBackspaceDelete(document->getTextInRange(TextRange(static_cast<int>(from), static_cast<int>(to))));
+        }
+        setSelection(n, n);
     }
-    select(start, end);
+    if (!keepPreferredX) selection.rememberCaretX();
 }

@@ -85,6 +85,8 @@ void TextEditor::onDragOver(DWORD keyState, int x, int y, DWORD* effect) {
     // The caret shows the drop point; the selection stays until the drop.
     const uint32_t hit = pointToPosition(p.x, p.y, nullptr, nullptr, nullptr);
     ::SetCaretPos(static_cast<short>(LOWORD(hit)), static_cast<short>(HIWORD(hit)));
+    // Near the edges the view scrolls on, as while drag-selecting.
+    onMouseMove(p.x, p.y);
 }
 
 void TextEditor::onDragLeave() {

@@ -156,26 +156,19 @@ void TextEditor::updateScrollBars() {
     if (!multiLine) scrollBar.verticalMaximum = 0;  // a field never scrolls vertically
 }
 
-LRESULT TextEditor::onSize(WPARAM, LPARAM) {
+LRESULT TextEditor::onSize(WPARAM sizeType, LPARAM) {
+    if (sizeType == SIZE_MINIMIZED) return 0;
     updatePadding();
     // Keep the line at the top of the view in place across the new layout.
     const uint32_t topLine = document->findLine(static_cast<uint32_t>(scrollBar.verticalPosition), true);
     wrapLines(0, 0);
-    if (topLine < document->getLineCount()) {
-        scrollBar.verticalPosition = static_cast<int>(document->lineAt(topLine).firstRow);
+    if (topLine < document->getLastLineIndex()) {
+        scroll(0, static_cast<int>(document->lineAt(topLine).firstRow) - scrollBar.verticalPosition, false);
     }
-    scrollBar.verticalPosition = std::max(0, std::min(scrollBar.verticalPosition, scrollBar.verticalMaximum));
-    scrollBar.horizontalPosition = std::max(0, std::min(scrollBar.horizontalPosition, scrollBar.horizontalMaximum));
-    updateScrollBars();
-    updateCaret();
+    // A larger window may show past the end of the content: pull the view back.
+    if (scrollBar.clampToContent()) updateScrollBars();
     repaintAll();
+    updateCaret();
+    selection.rememberCaretX();
     return 0;
-}
-
-bool TextEditor::scroll(int dx, int dy, bool) {
-    if (!scrollBar.scrollBy(dx, dy)) return false;
-    updateScrollBars();
-    updateCaret();
-    repaintAll();
-    return true;
 }

@@ -65,7 +65,10 @@ LRESULT TextEditor::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
         case WM_RBUTTONUP: return onRButtonUp(lowX(lParam), highY(lParam));
         case WM_LBUTTONDOWN:
             ::SetFocus(hwnd);
-            return 0;
+            return onLButtonDown(lowX(lParam), highY(lParam));
+        case WM_LBUTTONUP: return onLButtonUp(lowX(lParam), highY(lParam));
+        case WM_LBUTTONDBLCLK: onLButtonDblClk(lowX(lParam), highY(lParam)); return 0;
+        case WM_MOUSEMOVE: return onMouseMove(lowX(lParam), highY(lParam));
         case WM_CUT: cut(); return 0;
         case WM_COPY: return copy();
         case WM_PASTE: paste(); return 0;

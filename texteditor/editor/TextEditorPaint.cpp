@@ -96,7 +96,7 @@ int TextEditor::paintLineRows(HDC memory, int row, int lastRow) {
     const int saved = ::SaveDC(memory);
     ::IntersectClipRect(memory, textLeft, 0, textRect.right, textRect.bottom);
 
-    const float x0 = static_cast<float>(textLeft - getHorizontalScroll());
+    const float x0 = static_cast<float>(textLeft - getHScroll());
     const uint32_t lineLength = static_cast<uint32_t>(lineText.size());
     int painted = 0;
     for (uint32_t r = rowInLine; r < record.rowCount; ++r) {

@@ -53,12 +53,3 @@ bool TextEditor::selectSentenceAtCursor() {
     selectPreviousSentence();
     return true;
 }
-
-LRESULT TextEditor::onMouseWheel(int delta) {
-    UINT lines = 0;
-    ::SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
-    const int step = lines < 2 ? 3 : static_cast<int>(lines);
-    scroll(0, (-delta / WHEEL_DELTA) * step, false);
-    updateCaret();
-    return 0;
-}

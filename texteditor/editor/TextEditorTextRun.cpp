@@ -18,20 +18,12 @@ bool isSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDFFF; }
 
 }  // namespace
 
-int TextEditor::getTabAdvance(float x) {
-    const int tab = std::max(static_cast<int>(getCharWidth(L'\t')), 1);
-    // Measured on the unscrolled text, as the caret does, so that both truncate alike.
-    const int distance = static_cast<int>(x + static_cast<float>(getHorizontalScroll())) - getTextLeft();
-    const int into = ((distance % tab) + tab) % tab;
-    return tab - into;
-}
-
 int TextEditor::measureText(const std::wstring& text, int from, int to, int x) {
     to = std::min(to, static_cast<int>(text.size()));
     int width = 0;
     for (int i = std::max(from, 0); i < to; ++i) {
         const wchar_t c = text[i];
-        width += c == L'\t' ? getTabAdvance(static_cast<float>(x + width)) : static_cast<int>(getCharWidth(c));
+        width += c == L'\t' ? getTabAdvance(static_cast<float>(x + width - getTextOriginX())) : static_cast<int>(getCharWidth(c));
     }
     return width;
 }
@@ -91,7 +83,7 @@ float TextEditor::drawTextRun(HDC memory, float x, int y, const std::wstring& li
         pending = i + 1;
         const int left = static_cast<int>(x);
         if (c == L'\t') {
-            const int width = std::max(std::min(getTabAdvance(x), clipRight - left), 0);
+            const int width = std::max(std::min(getTabAdvance(x - static_cast<float>(getTextOriginX())), clipRight - left), 0);
             fillCell(memory, left, y, width, fontHeight, colors.background);
             if (showTabMarks) {
                 ::SetTextColor(memory, getColor(8));

@@ -59,26 +59,51 @@ bool TextScrollBar::onHScroll(int code) {
     return horizontalPosition != old;
 }
 
-void TextScrollBar::update(HWND hwnd, DWORD style) {
+void TextScrollBar::setBar(HWND hwnd, int bar, const SCROLLINFO& info) { ::SetScrollInfo(hwnd, bar, &info, TRUE); }
+
+void TextScrollBar::updateBar(HWND hwnd, int bar, int total, int page, int position) {
+    BarValues& last = sent[bar == SB_VERT ? 1 : 0];
+    if (last.hwnd == hwnd && last.total == total && last.page == page && last.position == position) return;
+    last = BarValues{hwnd, total, page, position};
     SCROLLINFO info{};
     info.cbSize = sizeof info;
     info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
+    info.nMin = 0;
+    info.nMax = total - 1;
+    info.nPage = static_cast<UINT>(std::max(page, 0));
+    info.nPos = position;
+    setBar(hwnd, bar, info);
+}
+
+void TextScrollBar::update(HWND hwnd, DWORD style) {
+    // A bar that the style took away forgets its values, so that it is set again when
+    // the style gives it back.
     if (hwnd && (style & WS_VSCROLL)) {
-        info.nMin = 0;
-        info.nMax = verticalTotal - 1;
-        info.nPage = static_cast<UINT>(std::max(verticalPage, 0));
-        info.nPos = verticalPosition;
-        ::SetScrollInfo(hwnd, SB_VERT, &info, TRUE);
+        updateBar(hwnd, SB_VERT, verticalTotal, verticalPage, verticalPosition);
+    } else {
+        sent[1] = BarValues{};
     }
     if (hwnd && (style & WS_HSCROLL)) {
-        info.nMin = 0;
-        info.nMax = horizontalTotal - 1;
-        info.nPage = static_cast<UINT>(std::max(horizontalPage, 0));
-        info.nPos = horizontalPosition;
-        ::SetScrollInfo(hwnd, SB_HORZ, &info, TRUE);
+        updateBar(hwnd, SB_HORZ, horizontalTotal, horizontalPage, horizontalPosition);
+    } else {
+        sent[0] = BarValues{};
     }
     verticalMaximum = verticalTotal - verticalPage;
     horizontalMaximum = horizontalTotal - horizontalPage;
+}
+
+bool TextScrollBar::clampToContent() {
+    bool changed = false;
+    const int lastLeft = std::max(horizontalTotal - horizontalPage, 0);
+    if (horizontalPosition > lastLeft) {
+        horizontalPosition = lastLeft;
+        changed = true;
+    }
+    if (verticalTotal - verticalPage >= 0 && verticalPosition > verticalTotal - verticalPage) {
+        verticalPosition = verticalTotal - verticalPage;
+        changed = true;
+    }
+    return changed;
 }
 
 void TextScrollBar::reset() {

@@ -14,8 +14,13 @@ public:
     // Scroll-bar request codes (SB_LINEUP ... SB_BOTTOM); true when the position changed.
     bool onVScroll(int code);
     bool onHScroll(int code);
-    // Mirrors the state into the window's bars and recomputes the maxima.
+    // Mirrors the state into the window's bars and recomputes the maxima. A bar is set
+    // only when its range, page or position differs from what it was last given: each
+    // redraw of a bar is costly, and every edit comes through here.
     void update(HWND window, DWORD style);
+    // Pulls positions beyond the content back to the last full page; true when either
+    // position changed.
+    bool clampToContent();
     void reset();
 
     int verticalPosition = 0;
@@ -28,6 +33,20 @@ public:
     int verticalTotal = 0;
     HWND window = nullptr;
 
+protected:
+    // Gives one bar new values (SetScrollInfo with redraw).
+    virtual void setBar(HWND hwnd, int bar, const SCROLLINFO& info);
+
 private:
     int trackPosition(int bar) const;
+    void updateBar(HWND hwnd, int bar, int total, int page, int position);
+
+    // What each bar was last given, with the window it belongs to.
+    struct BarValues {
+        HWND hwnd = nullptr;
+        int total = 0;
+        int page = 0;
+        int position = 0;
+    };
+    BarValues sent[2];
 };

@@ -1,0 +1,192 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "texteditor/tests/PointerTestSupport.h"
+
+namespace {
+
+std::wstring numberedRows(int count) {
+    std::wstring text;
+    for (int i = 0; i < count; ++i) text += L"row " + std::to_wstring(i) + L"\r\n";
+    return text;
+}
+
+// Sets the system's wheel lines for a scope.
+class WheelLines {
+public:
+    explicit WheelLines(UINT lines) {
+        ::SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &saved, 0);
+        ::SystemParametersInfoW(SPI_SETWHEELSCROLLLINES, lines, nullptr, 0);
+    }
+    ~WheelLines() { ::SystemParametersInfoW(SPI_SETWHEELSCROLLLINES, saved, nullptr, 0); }
+    WheelLines(const WheelLines&) = delete;
+    WheelLines& operator=(const WheelLines&) = delete;
+
+private:
+    UINT saved = 3;
+};
+
+// Counts the frames painted and the sub-row offsets they were painted at.
+class FramedEditor : public TextEditor {
+public:
+    LRESULT onPaint() override {
+        ++paints;
+        offsets.insert(getPixelOffset());
+        return TextEditor::onPaint();
+    }
+    void frame() { showBorder = true; }
+    int paints = 0;
+    std::set<int> offsets;
+};
+
+// Counts what reaches the window's scroll bars.
+class CountingScrollBar : public TextScrollBar {
+public:
+    int sets = 0;
+
+protected:
+    void setBar(HWND hwnd, int bar, const SCROLLINFO& info) override {
+        ++sets;
+        TextScrollBar::setBar(hwnd, bar, info);
+    }
+};
+
+LPARAM farAway() { return MAKELPARAM(5000, 5000); }  // no other window there takes the wheel
+
+}  // namespace
+
+TEST(TextEditorScrolling, TheWheelScrollsWholeNotchesByTheSystemSetting) {
+    EditorFixture f(300, 120);
+    f.editor.setText(numberedRows(60));
+    {
+        WheelLines one(1);  // settings below 2 become 3
+        f.send(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), farAway());
+        EXPECT_EQ(f.editor.getFirstVisibleRow(), 3);
+        f.send(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-60)), farAway());  // half a notch: nothing
+        EXPECT_EQ(f.editor.getFirstVisibleRow(), 3);
+    }
+    {
+        WheelLines five(5);
+        f.send(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-2 * WHEEL_DELTA)), farAway());
+        EXPECT_EQ(f.editor.getFirstVisibleRow(), 13);
+        f.send(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(WHEEL_DELTA)), farAway());
+        EXPECT_EQ(f.editor.getFirstVisibleRow(), 8);
+    }
+    // The caret follows the text on screen.
+    EXPECT_EQ(f.editor.getSelectionState().caretY, -8 * f.editor.getLineHeight() + 2);
+}
+
+TEST(TextEditorScrolling, ScrollBarRequestsMoveByLinesPagesAndToTheEnds) {
+    EditorFixture f(300, 120);
+    f.editor.setText(numberedRows(60));
+    TextScrollBar& bar = f.editor.getScrollBar();
+    f.send(WM_VSCROLL, SB_LINEDOWN);
+    EXPECT_EQ(bar.verticalPosition, 1);
+    f.send(WM_VSCROLL, SB_PAGEDOWN);
+    EXPECT_EQ(bar.verticalPosition, 1 + bar.verticalPage);
+    f.send(WM_VSCROLL, SB_LINEUP);
+    EXPECT_EQ(bar.verticalPosition, bar.verticalPage);
+    f.send(WM_VSCROLL, SB_BOTTOM);
+    EXPECT_EQ(bar.verticalPosition, bar.verticalMaximum);
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_POS;
+    ::GetScrollInfo(f.editor.m_hWnd, SB_VERT, &info);
+    EXPECT_EQ(info.nPos, bar.verticalMaximum);
+    // At the end nothing moves.
+    EXPECT_FALSE(f.editor.scroll(0, 1, false));
+    f.send(WM_VSCROLL, SB_TOP);
+    EXPECT_EQ(bar.verticalPosition, 0);
+    EXPECT_FALSE(f.editor.scroll(0, -1, false));
+}
+
+TEST(TextEditorScrolling, ASingleLineFieldNeverScrollsVertically) {
+    EditorFixture f;
+    f.editor.setSingleLine();
+    f.editor.setText(L"one\r\ntwo\r\nthree");
+    f.send(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), farAway());
+    EXPECT_EQ(f.editor.getFirstVisibleRow(), 0);
+    EXPECT_FALSE(f.editor.scroll(0, 2, false));
+}
+
+TEST(TextEditorScrolling, SmoothScrollingWithABorderRepaintsTheMovedRows) {
+    NotificationFrame frame;
+    ::ShowWindow(frame.m_hWnd, SW_SHOWNOACTIVATE);
+    FramedEditor editor;
+    editor.create(frame.m_hWnd, 0, 0, 300, 120);
+    editor.setText(numberedRows(30));
+    editor.frame();
+    editor.setSmoothScrolling(true);
+    PointerFixture::pump(20);
+    editor.paints = 0;
+    editor.offsets.clear();
+    EXPECT_TRUE(editor.scroll(0, 1, true));
+    EXPECT_EQ(editor.getFirstVisibleRow(), 1);
+    EXPECT_EQ(editor.getPixelOffset(), 0);
+    // Painted while it moved, at offsets between the rows.
+    const int steps = editor.getLineHeight() / std::max(1, editor.getLineHeight() / 8);
+    EXPECT_GE(editor.paints, steps);
+    EXPECT_GT(editor.offsets.size(), 2u);
+    // Smoothly up from the top moves nothing.
+    editor.scroll(0, -1, true);
+    EXPECT_FALSE(editor.scroll(0, -1, true));
+    ::ShowWindow(frame.m_hWnd, SW_HIDE);
+}
+
+TEST(TextEditorScrolling, BarsAreSetOnlyWhenTheirValuesChange) {
+    NotificationFrame frame;
+    CountingScrollBar bar;
+    bar.window = frame.m_hWnd;
+    bar.verticalTotal = 50;
+    bar.verticalPage = 10;
+    const DWORD style = WS_VSCROLL | WS_HSCROLL;
+    bar.update(frame.m_hWnd, style);
+    EXPECT_EQ(bar.sets, 2);
+    bar.update(frame.m_hWnd, style);
+    EXPECT_EQ(bar.sets, 2);
+    bar.verticalPosition = 4;
+    bar.update(frame.m_hWnd, style);
+    EXPECT_EQ(bar.sets, 3);
+    EXPECT_EQ(bar.verticalMaximum, 40);
+    // A bar the style took away is set again when it comes back.
+    bar.update(frame.m_hWnd, WS_VSCROLL);
+    bar.update(frame.m_hWnd, style);
+    EXPECT_EQ(bar.sets, 4);
+}
+
+TEST(TextEditorScrolling, ResizingKeepsTheFirstVisibleLineAtTheTop) {
+    EditorFixture f(300, 120);
+    std::wstring text;
+    for (int i = 0; i < 30; ++i) text += L"some words that wrap when the editor is narrow " + std::to_wstring(i) + L"\r\n";
+    f.editor.setText(text);
+    f.editor.scroll(0, 10, false);
+    const uint32_t topLine = f.editor.getDocument().findLine(static_cast<uint32_t>(f.editor.getFirstVisibleRow()), true);
+    ::MoveWindow(f.editor.m_hWnd, 0, 0, 120, 120, TRUE);
+    const uint32_t row = static_cast<uint32_t>(f.editor.getFirstVisibleRow());
+    EXPECT_EQ(f.editor.getDocument().findLine(row, true), topLine);
+    EXPECT_EQ(f.editor.getDocument().lineAt(topLine).firstRow, row);
+}
+
+TEST(TextEditorScrolling, TabStopsAgreeBetweenCaretAndHitTestWhenScrolledSideways) {
+    PointerFixture f(200, 120);
+    f.editor.setStyle(f.editor.getStyleBits() | WS_HSCROLL);
+    f.editor.updateLayout();
+    f.editor.setText(L"a\tbb\tccc\td " + std::wstring(80, L'x'));
+    const int tab = static_cast<int>(f.editor.getCharWidth(L'\t'));
+    ASSERT_GT(tab, 3);
+    for (int shift : {0, 3, tab + 1}) {
+        f.editor.scroll(shift - f.editor.getHScroll(), 0, false);
+        ASSERT_EQ(f.editor.getHScroll(), shift);
+        for (uint32_t offset = 0; offset < 12; ++offset) {
+            const POINT p = f.at(offset);
+            // Each character starts where the hit test snaps a point just inside it.
+            uint32_t hit = 0;
+            const uint32_t snapped = f.editor.pointToPosition(p.x + 1, p.y + 1, nullptr, nullptr, &hit);
+            EXPECT_EQ(hit, offset) << "shift " << shift;
+            EXPECT_EQ(static_cast<short>(LOWORD(snapped)), p.x) << "shift " << shift;
+        }
+        // Tab stops move with the text: the TAB after "a" ends one tab width from the origin.
+        EXPECT_EQ(f.at(2).x - f.editor.getTextOriginX(), tab);
+    }
+}
