@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/BenchSupport.h"
 #include "foundation/system/MessageBoxes.h"
 #include "player/audio/BassFunctions.h"
 #include "player/audio/BassPlayer.h"
@@ -52,41 +53,7 @@ void writeMaterial(const std::wstring& path) {
         samples[i * 2] = s;
         samples[i * 2 + 1] = s;
     }
-    std::ofstream out(path.c_str(), std::ios::binary);
-    auto put32 = [&](std::uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
-    auto put16 = [&](std::uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
-    std::uint32_t bytes = static_cast<std::uint32_t>(samples.size() * 2);
-    out.write("RIFF", 4);
-    put32(36 + bytes);
-    out.write("WAVEfmt ", 8);
-    put32(16);
-    put16(1);
-    put16(2);
-    put32(kRate);
-    put32(kRate * 4);
-    put16(4);
-    put16(16);
-    out.write("data", 4);
-    put32(bytes);
-    out.write(reinterpret_cast<const char*>(samples.data()), bytes);
-}
-
-bool run(const std::wstring& commandLine) {
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
-    line.push_back(L'\0');
-    if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
-                          &process)) {
-        return false;
-    }
-    ::WaitForSingleObject(process.hProcess, INFINITE);
-    DWORD code = 1;
-    ::GetExitCodeProcess(process.hProcess, &code);
-    ::CloseHandle(process.hProcess);
-    ::CloseHandle(process.hThread);
-    return code == 0;
+    writeStereoWav(path, samples, kRate);
 }
 
 void report(const char* what, double wall, double cpu, double target) {
@@ -109,7 +76,7 @@ int main() {
     std::wstring mp3 = folder + L"\\material.mp3";
     std::wstring exported = folder + L"\\exported.mp3";
     writeMaterial(wav);
-    if (!run(L"Plugins/lame.exe --quiet -b 128 \"" + wav + L"\" \"" + mp3 + L"\"")) {
+    if (!runProgram(L"Plugins/lame.exe --quiet -b 128 \"" + wav + L"\" \"" + mp3 + L"\"")) {
         std::fprintf(stderr, "lame could not make the test MP3\n");
         return 1;
     }

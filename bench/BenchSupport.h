@@ -1,4 +1,4 @@
-// Timing and memory readings shared by the benchmarks.
+// Timing and memory readings, test media and outside programs shared by the benchmarks.
 #pragma once
 
 #include <windows.h>
@@ -6,6 +6,10 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
+#include <fstream>
+#include <string>
+#include <vector>
 
 using BenchClock = std::chrono::steady_clock;
 
@@ -21,4 +25,44 @@ inline size_t privateBytes() {
                            sizeof counters);
     // Wine reports the committed private memory as the page-file usage.
     return std::max<size_t>(counters.PrivateUsage, counters.PagefileUsage);
+}
+
+// Writes interleaved 16-bit stereo samples as a PCM WAV file.
+inline void writeStereoWav(const std::wstring& path, const std::vector<short>& samples, unsigned rate) {
+    std::ofstream out(path.c_str(), std::ios::binary);
+    auto put32 = [&](std::uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
+    auto put16 = [&](std::uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
+    const std::uint32_t bytes = static_cast<std::uint32_t>(samples.size() * 2);
+    out.write("RIFF", 4);
+    put32(36 + bytes);
+    out.write("WAVEfmt ", 8);
+    put32(16);
+    put16(1);
+    put16(2);
+    put32(rate);
+    put32(rate * 4);
+    put16(4);
+    put16(16);
+    out.write("data", 4);
+    put32(bytes);
+    out.write(reinterpret_cast<const char*>(samples.data()), bytes);
+}
+
+// Runs a command line to its end; true when it exited with 0.
+inline bool runProgram(const std::wstring& commandLine) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
+    line.push_back(L'\0');
+    if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
+                          &process)) {
+        return false;
+    }
+    ::WaitForSingleObject(process.hProcess, INFINITE);
+    DWORD code = 1;
+    ::GetExitCodeProcess(process.hProcess, &code);
+    ::CloseHandle(process.hProcess);
+    ::CloseHandle(process.hThread);
+    return code == 0;
 }

@@ -36,41 +36,7 @@ void writeLoop(const std::wstring& path) {
                        0.02 * (static_cast<double>((noise >> 16) & 0x7FFF) / 16384.0 - 1.0);
         samples[i * 2] = samples[i * 2 + 1] = static_cast<short>(std::lround(value * 32767.0));
     }
-    std::ofstream out(path.c_str(), std::ios::binary);
-    auto put32 = [&](std::uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
-    auto put16 = [&](std::uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
-    std::uint32_t bytes = static_cast<std::uint32_t>(samples.size() * 2);
-    out.write("RIFF", 4);
-    put32(36 + bytes);
-    out.write("WAVEfmt ", 8);
-    put32(16);
-    put16(1);
-    put16(2);
-    put32(kRate);
-    put32(kRate * 4);
-    put16(4);
-    put16(16);
-    out.write("data", 4);
-    put32(bytes);
-    out.write(reinterpret_cast<const char*>(samples.data()), bytes);
-}
-
-bool run(const std::wstring& commandLine) {
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
-    line.push_back(L'\0');
-    if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
-                          &process)) {
-        return false;
-    }
-    ::WaitForSingleObject(process.hProcess, INFINITE);
-    DWORD code = 1;
-    ::GetExitCodeProcess(process.hProcess, &code);
-    ::CloseHandle(process.hProcess);
-    ::CloseHandle(process.hThread);
-    return code == 0;
+    writeStereoWav(path, samples, kRate);
 }
 
 bool makeHourOfWma(const std::wstring& folder, const std::wstring& wma) {
@@ -79,7 +45,7 @@ bool makeHourOfWma(const std::wstring& folder, const std::wstring& wma) {
     writeLoop(wav);
     std::printf("making an hour of WMA with ffmpeg (once)...\n");
     std::wstring partial = wma + L".part.wma";
-    bool made = run(L"\"" FFMPEG_EXE L"\" -loglevel error -y -stream_loop " + std::to_wstring(kHourLoops - 1) +
+    bool made = runProgram(L"\"" FFMPEG_EXE L"\" -loglevel error -y -stream_loop " + std::to_wstring(kHourLoops - 1) +
                     L" -i \"" + wav + L"\" -c:a wmav2 -b:a 128k \"" + partial + L"\"") &&
                 ::MoveFileW(partial.c_str(), wma.c_str());
     ::DeleteFileW(wav.c_str());
