@@ -6,6 +6,9 @@ constexpr int kLeft = 8;
 constexpr int kTop = 8;
 constexpr int kLabelWidth = 120;
 constexpr int kRowHeight = 18;
+// The framed one-line editor needs a little more than a label's height: at 18 pixels its
+// descenders were cut off by the frame.
+constexpr int kTextFieldHeight = 22;
 constexpr int kRowGap = 2;
 constexpr int kFieldWidth = 120;
 // Room kept right of the widened fields.
@@ -22,9 +25,11 @@ ID3EditorDialog::~ID3EditorDialog() = default;
 void ID3EditorDialog::createTextRow(TextEditor& field, const wchar_t* label, int& y) {
     createLabel(m_hWnd, label, kLeft, y, kLabelWidth, kRowHeight);
     y += kRowHeight;
-    field.create(m_hWnd, kLeft, y, kFieldWidth, kRowHeight);
+    field.create(m_hWnd, kLeft, y, kFieldWidth, kTextFieldHeight);
     field.setSingleLine();
-    y += kRowHeight + kRowGap;
+    // Framed like the other text fields of the program, and reached with Tab.
+    field.setStyle(field.getStyleBits() | WS_BORDER | WS_TABSTOP);
+    y += kTextFieldHeight + kRowGap;
 }
 
 bool ID3EditorDialog::createContents() {
