@@ -4,7 +4,9 @@
 
 #include "player/mp3/Id3Bytes.h"
 #include "player/mp3/MP3_ID3Manager.h"
+#include "player/tests/AudioTestSupport.h"
 #include "player/tests/Id3TestSupport.h"
+#include "testsupport/TestWindows.h"
 
 using namespace id3test;
 
@@ -201,4 +203,33 @@ TEST(Id3TagWriting, CopiesAnotherTagDeeply) {
     source.clear();
     EXPECT_EQ(copy.getMajorVersion(), 4);
     EXPECT_EQ(payloadOf(copy, "TIT2"), "t");
+}
+
+TEST(Id3TagFile, ReadsFromAStreamAndLeavesItAfterTheTag) {
+    TempDirectory temp;
+    const std::wstring path = temp.file(L"tagged.mp3");
+    const std::string tagged = tagBytes(3, 0, frame(3, "USLT", "words") + std::string(20, '\0'));
+    writeBytes(path, tagged + kAudio);
+    FILE* file = ::_wfopen(path.c_str(), L"rb");
+    ASSERT_NE(file, nullptr);
+    MP3_ID3Manager tag;
+    EXPECT_TRUE(tag.read(file));
+    EXPECT_EQ(::ftell(file), static_cast<long>(tagged.size()));
+    EXPECT_EQ(payloadOf(tag, "USLT"), "words");
+    ::fclose(file);
+
+    // Written back through a stream, the tag reads the same.
+    const std::wstring copy = temp.file(L"copy.bin");
+    file = ::_wfopen(copy.c_str(), L"wb");
+    ASSERT_NE(file, nullptr);
+    EXPECT_TRUE(tag.writeTag(file));
+    ::fclose(file);
+    EXPECT_EQ(readFileBytes(copy), tagged);
+
+    writeBytes(path, kAudio);
+    file = ::_wfopen(path.c_str(), L"rb");
+    ASSERT_NE(file, nullptr);
+    EXPECT_FALSE(tag.read(file));
+    EXPECT_EQ(::ftell(file), 0);
+    ::fclose(file);
 }
