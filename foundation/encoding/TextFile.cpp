@@ -126,6 +126,10 @@ bool writeTextFile(const std::wstring& path, const std::wstring& text, EncodingI
         return false;
     }
 
+    return writeWholeFile(path, content);
+}
+
+bool writeWholeFile(const std::wstring& path, const std::string& content) {
     // A read-only file is not ours to replace (opening it for writing would fail too).
     DWORD attributes = ::GetFileAttributesW(path.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES &&

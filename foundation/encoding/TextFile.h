@@ -15,3 +15,7 @@ EncodingId readTextFile(const std::wstring& path, std::wstring& text, EncodingId
 // the new content is completely written, so a failure (an id that can't be written, a
 // conversion that gives nothing, a full disk) leaves it untouched and answers false.
 bool writeTextFile(const std::wstring& path, const std::wstring& text, EncodingId id);
+
+// Writes the bytes as the whole file, with the same care: the previous file is replaced
+// only once the new content is completely written beside it; false leaves it untouched.
+bool writeWholeFile(const std::wstring& path, const std::string& content);
