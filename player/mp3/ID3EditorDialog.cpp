@@ -6,8 +6,8 @@ constexpr int kLeft = 8;
 constexpr int kTop = 8;
 constexpr int kLabelWidth = 120;
 constexpr int kRowHeight = 18;
-// The framed one-line editor needs a little more than a label's height: at 18 pixels its
-// descenders were cut off by the frame.
+// The one-line editor draws its own border, inside which descenders need a little more
+// than a label's height.
 constexpr int kTextFieldHeight = 22;
 constexpr int kRowGap = 2;
 constexpr int kFieldWidth = 120;
@@ -27,8 +27,8 @@ void ID3EditorDialog::createTextRow(TextEditor& field, const wchar_t* label, int
     y += kRowHeight;
     field.create(m_hWnd, kLeft, y, kFieldWidth, kTextFieldHeight);
     field.setSingleLine();
-    // Framed like the other text fields of the program, and reached with Tab.
-    field.setStyle(field.getStyleBits() | WS_BORDER | WS_TABSTOP);
+    // Reached with Tab; the field draws its own border.
+    field.setStyle(field.getStyleBits() | WS_TABSTOP);
     y += kTextFieldHeight + kRowGap;
 }
 
