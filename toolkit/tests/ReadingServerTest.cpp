@@ -36,12 +36,21 @@ void writeFile(const std::wstring& path, const std::vector<char>& bytes) {
     }
 }
 
+// The run folder's Plugins (beside the tests' folder): other tests move the current folder.
+std::wstring pluginsFile(const wchar_t* name) {
+    wchar_t exe[MAX_PATH] = {};
+    const DWORD length = ::GetModuleFileNameW(nullptr, exe, MAX_PATH);
+    std::wstring folder(exe, length);
+    folder = folder.substr(0, folder.find_last_of(L"\\/"));
+    return folder.substr(0, folder.find_last_of(L"\\/")) + L"\\run\\Plugins\\" + name;
+}
+
 // A copy of the server in its own folder (a module of its own, with its own kakasi).
 class ServerCopy {
 public:
     explicit ServerCopy(const std::vector<char>* dictionary) {
-        ::CopyFileW(L"Plugins\\ime_reading.dll", folder.file(L"ime_reading.dll").c_str(), FALSE);
-        ::CopyFileW(L"Plugins\\itaijidict", folder.file(L"itaijidict").c_str(), FALSE);
+        ::CopyFileW(pluginsFile(L"ime_reading.dll").c_str(), folder.file(L"ime_reading.dll").c_str(), FALSE);
+        ::CopyFileW(pluginsFile(L"itaijidict").c_str(), folder.file(L"itaijidict").c_str(), FALSE);
         if (dictionary) writeFile(folder.file(L"kanwadict"), *dictionary);
         module = ::LoadLibraryW(folder.file(L"ime_reading.dll").c_str());
     }
@@ -72,7 +81,7 @@ public:
 }  // namespace
 
 TEST(ReadingServerLibrary, RefusesToOpenWithAMissingOrDamagedDictionary) {
-    const std::vector<char> dictionary = readFile(L"Plugins\\kanwadict");
+    const std::vector<char> dictionary = readFile(pluginsFile(L"kanwadict"));
     ASSERT_GT(dictionary.size(), 100000u);
 
     std::vector<char> truncated(dictionary.begin(), dictionary.begin() + dictionary.size() / 2);
@@ -104,7 +113,7 @@ TEST(ReadingServerLibrary, RefusesToOpenWithAMissingOrDamagedDictionary) {
 }
 
 TEST(ReadingServerLibrary, RefusesOtherRequestsAndOverlongInput) {
-    const std::vector<char> dictionary = readFile(L"Plugins\\kanwadict");
+    const std::vector<char> dictionary = readFile(pluginsFile(L"kanwadict"));
     ServerCopy server(&dictionary);
     ASSERT_EQ(server.open(), S_OK);
     MORRSLT* result = nullptr;

@@ -96,6 +96,7 @@ std::wstring InputMethodEditor::convertChunk(const std::wstring& text, int mode,
     const HRESULT hr = m_language->GetJMorphResult(kFELangRequestReverse, kFELangModeReverse,
                                                    static_cast<INT>(text.size()), text.c_str(), nullptr, &result);
     if (FAILED(hr) || !result) {
+        ::CoTaskMemFree(result);  // a failing object may still have answered a block
         if (!text.empty()) showMessageW(failureMessage(hr));
         return text;
     }
