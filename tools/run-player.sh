@@ -4,7 +4,8 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
 "$ROOT/tools/setup-machine.sh"
-"$ROOT/tools/build.sh" Corvanta
+"$ROOT/tools/build.sh" Corvanta reading_server
+"$ROOT/tools/register-reading-server.sh"
 if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
   start_xvfb
   trap stop_xvfb EXIT

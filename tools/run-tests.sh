@@ -22,5 +22,7 @@ if wineserver -p 2>/dev/null; then OWN_WINESERVER=1; fi
 # Start Wine's own services now, with their output away from ctest: services started by
 # a test would inherit its output pipe, and ctest would wait for them forever.
 wine cmd /c exit 0 </dev/null >/dev/null 2>&1 || true
+# The reading server the input-method tests convert through.
+"$ROOT/tools/register-reading-server.sh" </dev/null
 cd "$BUILD_DIR"
 ctest --output-on-failure "$@"
