@@ -4,6 +4,7 @@
 
 #include "player/lyrics/LyricsTable.h"
 #include "player/lyrics/LyricsTextEditor.h"
+#include "player/lyrics/SentenceGroup.h"
 #include "player/lyrics/TimeText.h"
 
 namespace {
@@ -71,6 +72,19 @@ void SentenceRows::appendSentenceGroup(uint32_t start, uint32_t end, const std::
                                        const std::wstring& translation, const std::wstring& explanation) {
     addSentence(start, end, sentence, translation, explanation);
     mEditor.insertSentence(mEditor.getSentenceCount(), start, sentence);
+}
+
+void SentenceRows::setSentenceGroups(const std::vector<SentenceGroup>& groups) {
+    mTable.deleteAllItems();
+    mEditor.clearAll();
+    std::wstring all;
+    for (const SentenceGroup& group : groups) {
+        addSentence(group.start, group.end, group.sentence, group.translation, group.explanation);
+        mEditor.addSentenceData(group.start, static_cast<uint32_t>(all.size()));
+        all += group.sentence;
+    }
+    mEditor.insertText(all);
+    mEditor.select(0, 0);
 }
 
 void SentenceRows::deleteRow(int row) {

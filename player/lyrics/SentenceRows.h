@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+struct SentenceGroup;
 class LyricsTable;
 class LyricsTextEditor;
 
@@ -48,6 +49,8 @@ public:
     // Appends a row and its sentence at the end of the view's text.
     void appendSentenceGroup(uint32_t start, uint32_t end, const std::wstring& sentence,
                              const std::wstring& translation, const std::wstring& explanation);
+    // Replaces every row and the view's text with the groups; the text is loaded at once.
+    void setSentenceGroups(const std::vector<SentenceGroup>& groups);
     void deleteRow(int row);
     // The selected row's start, then the row is shown; nothing without a selection.
     void setStartTime(uint32_t ms);

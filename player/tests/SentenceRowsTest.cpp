@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "player/lyrics/SentenceGroup.h"
 #include "player/tests/LyricsTestSupport.h"
 
 namespace {
@@ -15,6 +16,16 @@ TEST_F(SentenceRowsTest, AddedGroupsFillCellsAndTheViewText) {
     EXPECT_EQ(rows.getSentence(-1), L"S2 ") << "row -1 is the last row";
     EXPECT_EQ(table.getItemTextW(1, LyricsTable::kTranslationColumn), L"T1");
     EXPECT_EQ(table.getItemTextW(1, LyricsTable::kExplanationColumn), L"E1");
+}
+
+TEST_F(SentenceRowsTest, LoadedGroupsReplaceEveryRow) {
+    fill(3);
+    rows.setSentenceGroups({{0, 500, L"Hi.\n", L"\u3084\u3042", L""}, {500, 100, L"Bye.", L"", L"note"}});
+    EXPECT_TRUE(rowsInStep(*this));
+    EXPECT_EQ(table.getItemCount(), 2);
+    EXPECT_EQ(editor.getDocumentText(), L"Hi.\nBye.");
+    EXPECT_EQ(rows.getEndText(1), L"") << "an end before the start is not shown";
+    EXPECT_EQ(rows.getExplanation(1), L"note");
 }
 
 TEST_F(SentenceRowsTest, EndCellStaysEmptyUnlessAfterTheStart) {
