@@ -159,6 +159,14 @@ public:
     bool isClearMarkVisible() const { return showClearMark; }
     bool isEndOfLineVisible() const { return showEndOfLine; }
     void setModified(bool value);
+    // Text given to insertText keeps its line ends as they are.
+    void setRawText(bool value) { rawText = value; }
+    bool isRawText() const { return rawText; }
+    // Marks every line break while painting, not only the breaks unlike the document's own.
+    void setShowEndOfLine(bool value);
+    // Stretches wrapped rows with blanks to the text area's width; lays the text out again.
+    void setJustified(bool value);
+    bool isJustified() const { return justify; }
 
     // Reading.
     uint32_t getTextLength() const { return document->getLength(); }
@@ -186,6 +194,9 @@ public:
     bool replaceSelection(const std::wstring& text, bool record = true);
     bool replaceSelection(const wchar_t* text, bool record = true);
     void insertTextAt(uint32_t offset, const std::wstring& text);
+    // Replaces the whole text with one undo step and leaves the caret after it; line
+    // ends become CR LF first unless the raw-text option is set.
+    void insertText(const std::wstring& text);
     void appendText(const std::wstring& text);
     void setText(const wchar_t* text) override;
     void setText(const std::wstring& text) override;
@@ -446,6 +457,7 @@ protected:
     bool hideSelection = false;
     bool multiLine = true;
     bool bookmarksEnabled = true;
+    bool rawText = false;
     unsigned char modified = 2;  // 2: undecided, so that the next setModified notifies
 
     Padding paddingPercent;
