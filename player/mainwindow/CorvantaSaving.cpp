@@ -1,0 +1,32 @@
+// Saving the sentences, and the question asked before modified sentences would be lost.
+#include "player/mainwindow/Corvanta.h"
+
+#include "foundation/system/MessageBoxes.h"
+#include "foundation/system/PathUtils.h"
+
+bool Corvanta::saveLyrics() {
+    if (mAudioPath.empty()) return true;
+    const std::wstring question = L"歌詞を " + getFileName(mLyricsPath) + L" に上書き保存しますか？";
+    if (showMessageBox(m_hWnd, question, L"Save as XML file", MB_YESNO) != IDYES) return true;
+    if (!writeXmlLyrics()) return false;
+    mSentenceView.setModified(false);
+    updateTitle();
+    return true;
+}
+
+bool Corvanta::askToSaveChanges() {
+    // Without an open file there is nowhere to save to, as for the save command.
+    if (!isModified() || mAudioPath.empty()) return true;
+    const std::wstring question = L"歌詞が変更されています。" + getFileName(mLyricsPath) + L" に保存しますか？";
+    switch (showMessageBox(m_hWnd, question, L"Save as XML file", MB_YESNOCANCEL | MB_ICONQUESTION)) {
+        case IDYES:
+            if (!writeXmlLyrics()) return false;
+            mSentenceView.setModified(false);
+            updateTitle();
+            return true;
+        case IDNO:
+            return true;
+        default:
+            return false;
+    }
+}
