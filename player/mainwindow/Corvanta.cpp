@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "foundation/system/Exception.h"
 #include "player/app/Settings.h"
 #include "player/lyrics/TimeText.h"
 #include "player/mainwindow/MainWindowTitle.h"
@@ -139,7 +140,7 @@ void Corvanta::setUpButtonImages() {
     for (RegionButton* button : {static_cast<RegionButton*>(&mPlayButton), &mStopButton}) {
         try {
             button->setImage(L"Resources/AudioTool.png");
-        } catch (const std::exception&) {
+        } catch (const Exception&) {
         }
     }
 }

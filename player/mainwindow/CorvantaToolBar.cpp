@@ -1,6 +1,8 @@
 // The tool bar of the main window: its picture strip, its buttons and their tooltips.
 #include "player/mainwindow/Corvanta.h"
 
+#include "foundation/system/Exception.h"
+
 namespace {
 
 struct ToolButton {
@@ -35,7 +37,11 @@ constexpr int kTipWidth = 320;
 }  // namespace
 
 void Corvanta::createToolBar() {
-    mToolBar.setImage(L"Resources/CorvantaTool.bmp", kToolMask);
+    // Without the picture the buttons are still there, only blank.
+    try {
+        mToolBar.setImage(L"Resources/CorvantaTool.bmp", kToolMask);
+    } catch (const Exception&) {
+    }
     for (const ToolButton& button : kToolButtons) {
         BYTE style = BTNS_BUTTON;
         if (button.command == kOpenCommand) style = BTNS_DROPDOWN;
