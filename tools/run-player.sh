@@ -6,6 +6,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
 "$ROOT/tools/setup-machine.sh"
 "$ROOT/tools/build.sh" Corvanta reading_server
 "$ROOT/tools/register-reading-server.sh"
+"$ROOT/tools/make-sample-lesson.sh" >/dev/null
 if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
   start_xvfb
   trap stop_xvfb EXIT

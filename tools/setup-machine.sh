@@ -14,7 +14,7 @@ PACKAGES=(
   wine wine32:i386 xvfb x11-utils xdotool imagemagick
   locales fonts-ipafont-gothic fonts-wine
   python3 python3-mutagen eyed3
-  pulseaudio pulseaudio-utils sox lame vorbis-tools
+  pulseaudio pulseaudio-utils sox lame vorbis-tools espeak-ng
 )
 
 missing=()
