@@ -70,8 +70,8 @@ inline bool runWindowsPipeline(const Job& job) {
     if (!::CreatePipe(&readEnd, &writeEnd, &inheritable, 0)) return false;
     // Each program inherits only its own end, so that lame sees the end of its input.
     ::SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-    HANDLE stretch =
-        startProgram(L"\"" SOUNDSTRETCH_EXE L"\" \"" + job.wav + L"\" stdout" + stretchSwitches(job), nullptr, writeEnd);
+    std::wstring stretchLine = L"\"" SOUNDSTRETCH_EXE L"\" \"" + job.wav + L"\" stdout" + stretchSwitches(job);
+    HANDLE stretch = startProgram(stretchLine, nullptr, writeEnd);
     ::CloseHandle(writeEnd);
     ::SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT);
     HANDLE lame = startProgram(L"Plugins/lame --alt-preset cbr 128 - \"" + job.out + L"\"", readEnd, nullptr);
