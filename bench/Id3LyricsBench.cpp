@@ -52,24 +52,6 @@ void writeToneWav(const std::wstring& path) {
     out.write(reinterpret_cast<const char*>(samples.data()), bytes);
 }
 
-bool run(const std::wstring& commandLine) {
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
-    line.push_back(L'\0');
-    if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
-                          &process)) {
-        return false;
-    }
-    ::WaitForSingleObject(process.hProcess, INFINITE);
-    DWORD code = 1;
-    ::GetExitCodeProcess(process.hProcess, &code);
-    ::CloseHandle(process.hProcess);
-    ::CloseHandle(process.hThread);
-    return code == 0;
-}
-
 // An hour of MPEG 1 layer III frames, without a tag.
 bool makeHourOfMp3(const std::wstring& folder, const std::wstring& mp3) {
     if (::GetFileAttributesW(mp3.c_str()) != INVALID_FILE_ATTRIBUTES) return true;
@@ -77,7 +59,7 @@ bool makeHourOfMp3(const std::wstring& folder, const std::wstring& mp3) {
     const std::wstring wav = folder + L"\\loop.wav";
     const std::wstring loop = folder + L"\\loop.mp3";
     writeToneWav(wav);
-    const bool encoded = run(L"Plugins\\lame.exe --quiet -t -b 64 \"" + wav + L"\" \"" + loop + L"\"");
+    const bool encoded = runProgram(L"Plugins\\lame.exe --quiet -t -b 64 \"" + wav + L"\" \"" + loop + L"\"");
     ::DeleteFileW(wav.c_str());
     if (!encoded) return false;
     std::ifstream in(loop.c_str(), std::ios::binary);

@@ -1,4 +1,5 @@
-# libmpg123: MP3 decoding for the BASS stand-in (gapless, exact lengths).
+# libmpg123: MP3 decoding for the BASS stand-in (gapless, exact lengths). The mpg123.exe
+# it also builds (self-contained) is the decoding step of the export benchmark's peer.
 # The source package has no signature file, so apt-get source exits non-zero
 # although the files arrive; the unpack below is what must succeed.
 apt-get source --download-only mpg123/bookworm || true

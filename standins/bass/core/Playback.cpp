@@ -118,6 +118,9 @@ void Playback::restartAt(QWORD position, const std::function<void()>& reposition
 }
 
 void Playback::run() {
+    // With only 80 ms queued, a refill that waits behind busy threads is heard as a gap:
+    // the output thread runs ahead of them, as audio libraries' mixing threads do.
+    ::SetThreadPriority(::GetCurrentThread(), THREAD_PRIORITY_TIME_CRITICAL);
     while (!mQuit) {
         {
             std::lock_guard<std::mutex> lock(mMutex);

@@ -6,6 +6,12 @@ namespace {
 
 // How long a finishing encoder may take to write out what it was given.
 constexpr DWORD kFinishTimeoutMs = 60000;
+// The encoder is slower than decoding: a pipe that holds about 20 s of CD audio lets
+// decoding run ahead instead of waiting on each read of the encoder, and writes of a
+// quarter megabyte keep the pipe calls few (under Wine each is a round trip to the
+// wineserver).
+constexpr DWORD kPipeBytes = 4 << 20;
+constexpr size_t kWriteChunkBytes = 1 << 18;
 
 void put32(std::vector<unsigned char>& out, DWORD value) {
     for (int i = 0; i < 4; ++i) out.push_back(static_cast<unsigned char>(value >> (8 * i)));
@@ -40,7 +46,7 @@ std::vector<unsigned char> wavHeader(const BASS_CHANNELINFO& format) {
 Encoder* Encoder::start(DWORD channel, const BASS_CHANNELINFO& format, const std::string& commandLine, DWORD flags) {
     SECURITY_ATTRIBUTES inheritable{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
     HANDLE readEnd = nullptr, writeEnd = nullptr;
-    if (!::CreatePipe(&readEnd, &writeEnd, &inheritable, 0)) return nullptr;
+    if (!::CreatePipe(&readEnd, &writeEnd, &inheritable, kPipeBytes)) return nullptr;
     ::SetHandleInformation(writeEnd, HANDLE_FLAG_INHERIT, 0);
     // The encoder's own output (progress lines) goes nowhere.
     HANDLE nul = ::CreateFileW(L"NUL", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inheritable, OPEN_EXISTING,
@@ -79,8 +85,16 @@ Encoder::~Encoder() {
 }
 
 void Encoder::write(const void* data, DWORD bytes) {
+    if (mBroken || mFinished) return;
     const char* next = static_cast<const char*>(data);
-    while (!mBroken && !mFinished && bytes > 0) {
+    mPending.insert(mPending.end(), next, next + bytes);
+    if (mPending.size() >= kWriteChunkBytes) flush();
+}
+
+void Encoder::flush() {
+    const char* next = mPending.data();
+    DWORD bytes = static_cast<DWORD>(mPending.size());
+    while (!mBroken && bytes > 0) {
         DWORD written = 0;
         if (!::WriteFile(mInput, next, bytes, &written, nullptr) || written == 0) {
             mBroken = true;  // the encoder has gone: the rest of the data is lost
@@ -89,10 +103,12 @@ void Encoder::write(const void* data, DWORD bytes) {
         next += written;
         bytes -= written;
     }
+    mPending.clear();
 }
 
 bool Encoder::finish() {
     if (mFinished) return mSucceeded;
+    flush();
     mFinished = true;
     ::CloseHandle(mInput);
     DWORD code = 1;

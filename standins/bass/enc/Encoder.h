@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "player/audio/BassTypes.h"
 
@@ -22,10 +23,13 @@ public:
 
 private:
     Encoder(DWORD channel, HANDLE process, HANDLE input);
+    // Writes out what was gathered.
+    void flush();
 
     DWORD mChannel;
     HANDLE mProcess;
     HANDLE mInput;
+    std::vector<char> mPending;  // written to the pipe in large pieces
     bool mBroken = false;
     bool mFinished = false;
     bool mSucceeded = false;

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "standins/bass/common/CoreLink.h"
+#include "standins/bass/fx/SampleConversion.h"
 
 namespace {
 
@@ -13,13 +14,6 @@ constexpr DWORD kFeedFrames = 4096;
 constexpr float kMinTempoChange = -95.0f;
 constexpr float kMaxTempoChange = 5000.0f;
 constexpr float kMaxPitch = 60.0f;
-
-short toShort(float value) {
-    float scaled = value * 32768.0f;
-    if (scaled >= 32767.0f) return 32767;
-    if (scaled <= -32768.0f) return -32768;
-    return static_cast<short>(std::lround(scaled));
-}
 
 }  // namespace
 
@@ -124,9 +118,7 @@ DWORD TempoStream::readStretched(short* out, DWORD frames) {
             if (mFlushed) want = static_cast<DWORD>(std::min<QWORD>(want, owed - mProducedFrames));
             mOutputFloat.resize(static_cast<size_t>(want) * mChannels);
             DWORD got = mStretch.receiveSamples(mOutputFloat.data(), want);
-            for (size_t i = 0; i < static_cast<size_t>(got) * mChannels; ++i) {
-                out[done * mChannels + i] = toShort(mOutputFloat[i]);
-            }
+            floatsToShorts(mOutputFloat.data(), out + done * mChannels, static_cast<size_t>(got) * mChannels);
             done += got;
             mProducedFrames += got;
             continue;
