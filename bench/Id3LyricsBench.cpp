@@ -21,55 +21,9 @@
 
 namespace {
 
-constexpr unsigned kRate = 44100;
-constexpr unsigned kLoopSeconds = 10;
-constexpr unsigned kHourLoops = 360;
 constexpr unsigned kLines = 1000;
 constexpr int kRuns = 20;
 constexpr double kReadTargetMs = 50.0;
-
-void writeToneWav(const std::wstring& path) {
-    std::vector<short> samples(static_cast<size_t>(kRate) * kLoopSeconds);
-    for (size_t i = 0; i < samples.size(); ++i) {
-        samples[i] = static_cast<short>(std::lround(9000.0 * std::sin(2 * 3.14159265358979 * 330.0 * i / kRate)));
-    }
-    std::ofstream out(path.c_str(), std::ios::binary);
-    auto put32 = [&](std::uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
-    auto put16 = [&](std::uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
-    const std::uint32_t bytes = static_cast<std::uint32_t>(samples.size() * 2);
-    out.write("RIFF", 4);
-    put32(36 + bytes);
-    out.write("WAVEfmt ", 8);
-    put32(16);
-    put16(1);
-    put16(1);
-    put32(kRate);
-    put32(kRate * 2);
-    put16(2);
-    put16(16);
-    out.write("data", 4);
-    put32(bytes);
-    out.write(reinterpret_cast<const char*>(samples.data()), bytes);
-}
-
-// An hour of MPEG 1 layer III frames, without a tag.
-bool makeHourOfMp3(const std::wstring& folder, const std::wstring& mp3) {
-    if (::GetFileAttributesW(mp3.c_str()) != INVALID_FILE_ATTRIBUTES) return true;
-    std::printf("making an hour of MP3 with lame (once)...\n");
-    const std::wstring wav = folder + L"\\loop.wav";
-    const std::wstring loop = folder + L"\\loop.mp3";
-    writeToneWav(wav);
-    const bool encoded = runProgram(L"Plugins\\lame.exe --quiet -t -b 64 \"" + wav + L"\" \"" + loop + L"\"");
-    ::DeleteFileW(wav.c_str());
-    if (!encoded) return false;
-    std::ifstream in(loop.c_str(), std::ios::binary);
-    const std::string piece((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    in.close();
-    ::DeleteFileW(loop.c_str());
-    std::ofstream out(mp3.c_str(), std::ios::binary);
-    for (unsigned i = 0; i < kHourLoops; ++i) out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
-    return !piece.empty() && out.good();
-}
 
 }  // namespace
 
