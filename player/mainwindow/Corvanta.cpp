@@ -17,6 +17,21 @@ constexpr COLORREF kTranslationText = 0xFAFFFA;
 constexpr COLORREF kTranslationBack = 0x000000;
 constexpr COLORREF kToolBandColor = 0x2E2E2E;
 constexpr int kButtonSize = 24;
+constexpr int kLabelWidth = 64;
+
+// The width of a text in the window's font: the label grows when the font is wider than
+// the 64 pixels were made for.
+int textWidth(const WinApiWindow& window, const std::wstring& text) {
+    HDC dc = ::GetDC(window.m_hWnd);
+    HFONT font = ::CreateFontIndirectW(&window.getLogFont());
+    HGDIOBJ previous = ::SelectObject(dc, font);
+    SIZE size{};
+    ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    ::SelectObject(dc, previous);
+    ::DeleteObject(font);
+    ::ReleaseDC(window.m_hWnd, dc);
+    return size.cx;
+}
 
 }  // namespace
 
@@ -86,7 +101,7 @@ void Corvanta::createControls() {
     mVolumeSlider.setToolTip(L"Volume", 500);
     mPositionLabel.createWithDefaultBounds(m_hWnd);
     mPositionLabel.setText(L"00:00/00:00");
-    mPositionLabel.setSize(64, 20);
+    mPositionLabel.setSize(std::max(kLabelWidth, textWidth(mPositionLabel, L"00:00/00:00") + 4), 20);
 
     mFileTable.createWithDefaultBounds(m_hWnd);
     mFileTable.setBounds(0, 0, 260, 200);

@@ -17,6 +17,8 @@ void Corvanta::layOut(int width, int height) {
     MainWindowControlSizes sizes;
     sizes.channelPaneWidth = mChannelPane.getWidth();
     sizes.tempoFieldWidth = mTempoField.getWidth();
+    sizes.pitchFieldWidth = mPitchField.getWidth();
+    sizes.positionLabelWidth = mPositionLabel.getWidth();
     sizes.playButtonWidth = mPlayButton.getWidth();
     sizes.stopButtonWidth = mStopButton.getWidth();
     sizes.volumeSliderWidth = mVolumeSlider.getWidth();

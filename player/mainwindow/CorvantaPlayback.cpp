@@ -91,7 +91,10 @@ void Corvanta::followPosition() {
         if (index != -1) showSentence(index);
     }
     const std::wstring label = formatPositionLabel(position, audioLength());
-    if (label != mPositionLabel.getText()) mPositionLabel.setText(label);
+    if (label != mPositionLabel.getText()) {
+        mPositionLabel.setText(label);
+        mPositionLabel.repaint();
+    }
 }
 
 int Corvanta::findSentenceIndex(uint32_t position) const {

@@ -1,5 +1,7 @@
 #include "player/mainwindow/MainWindowLayout.h"
 
+#include <algorithm>
+
 MainWindowLayout computeMainWindowLayout(int width, int height, const MainWindowControlSizes& sizes) {
     MainWindowLayout layout;
     const int h = height - kMainWindowLowerHeight;
@@ -9,8 +11,10 @@ MainWindowLayout computeMainWindowLayout(int width, int height, const MainWindow
     // One pixel between the two editors; placed the same whether shown or not.
     layout.explanationPane = Rect(0, h / 2 + 1, editorWidth, h / 2 + h % 2 - 1);
     layout.toolBand = Rect(0, h, width - 160, 21);
-    layout.tempoField = POINT{width - 156, height - 135};
-    layout.pitchField = POINT{width - 156 + sizes.tempoFieldWidth + 4, height - 135};
+    const int fieldsWidth = sizes.tempoFieldWidth + 4 + sizes.pitchFieldWidth;
+    const int tempoX = std::min(width - 156, width - fieldsWidth);
+    layout.tempoField = POINT{tempoX, height - 135};
+    layout.pitchField = POINT{tempoX + sizes.tempoFieldWidth + 4, height - 135};
     layout.translationField = Rect(0, height - 113, width, 86);
 
     const int rowY = height - 24;
@@ -22,6 +26,6 @@ MainWindowLayout computeMainWindowLayout(int width, int height, const MainWindow
     const int volume = sizes.volumeSliderWidth;
     layout.timeSlider = Rect(x, height - 22, available - volume - 4, 20);
     layout.volumeSlider = POINT{x + available - volume, height - 22};
-    layout.positionLabel = POINT{x + available + 4, height - 20};
+    layout.positionLabel = POINT{std::min(x + available + 4, width - sizes.positionLabelWidth), height - 20};
     return layout;
 }

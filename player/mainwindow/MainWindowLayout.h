@@ -9,9 +9,11 @@
 struct MainWindowControlSizes {
     int channelPaneWidth = 0;
     int tempoFieldWidth = 0;
+    int pitchFieldWidth = 0;
     int playButtonWidth = 0;
     int stopButtonWidth = 0;
     int volumeSliderWidth = 0;
+    int positionLabelWidth = 0;
     bool explanationVisible = false;
 };
 
@@ -35,4 +37,7 @@ struct MainWindowLayout {
 // The space below the upper part: tool band, fields, translation field and bottom row.
 constexpr int kMainWindowLowerHeight = 136;
 
+// The two fields and the position label keep their places from the right edge; when
+// their texts are wider than the usual fonts make them, they move left so as to stay
+// whole inside the window.
 MainWindowLayout computeMainWindowLayout(int width, int height, const MainWindowControlSizes& sizes);

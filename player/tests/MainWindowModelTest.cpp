@@ -68,7 +68,9 @@ TEST(MainWindowTitle, MarksModifiedSentencesAndKeepsALongPathWhole) {
 TEST(MainWindowLayoutMaths, PlacesTheControlsForTheClientSize) {
     MainWindowControlSizes sizes;
     sizes.channelPaneWidth = 24;
-    sizes.tempoFieldWidth = 70;
+    sizes.tempoFieldWidth = 74;
+    sizes.pitchFieldWidth = 70;
+    sizes.positionLabelWidth = 64;
     sizes.playButtonWidth = 24;
     sizes.stopButtonWidth = 24;
     sizes.volumeSliderWidth = 50;
@@ -78,15 +80,25 @@ TEST(MainWindowLayoutMaths, PlacesTheControlsForTheClientSize) {
     EXPECT_EQ(hidden.explanationPane, Rect(0, 173, 616, 171));
     EXPECT_EQ(hidden.toolBand, Rect(0, 344, 480, 21));
     EXPECT_EQ(hidden.tempoField.x, 484);
-    EXPECT_EQ(hidden.pitchField.x, 484 + 70 + 4);
+    EXPECT_EQ(hidden.pitchField.x, 484 + 74 + 4);
     EXPECT_EQ(hidden.translationField, Rect(0, 367, 640, 86));
     EXPECT_EQ(hidden.playButton.x, 68);
     EXPECT_EQ(hidden.stopButton.x, 96);
-    // x = 124, a = 640 - 124 - 70 + 6 = 452.
-    EXPECT_EQ(hidden.timeSlider, Rect(124, 458, 452 - 50 - 4, 20));
-    EXPECT_EQ(hidden.volumeSlider.x, 124 + 452 - 50);
-    EXPECT_EQ(hidden.positionLabel.x, 124 + 452 + 4);
+    // x = 124, a = 640 - 124 - 74 + 6 = 448: the label ends at the right edge.
+    EXPECT_EQ(hidden.timeSlider, Rect(124, 458, 448 - 50 - 4, 20));
+    EXPECT_EQ(hidden.volumeSlider.x, 124 + 448 - 50);
+    EXPECT_EQ(hidden.positionLabel.x, 640 - 64);
     EXPECT_EQ(hidden.positionLabel.y, 460);
+
+    // Wider texts than the usual fonts make: the fields and the label stay inside.
+    MainWindowControlSizes wide = sizes;
+    wide.tempoFieldWidth = 90;
+    wide.pitchFieldWidth = 80;
+    wide.positionLabelWidth = 90;
+    const MainWindowLayout moved = computeMainWindowLayout(640, 480, wide);
+    EXPECT_EQ(moved.tempoField.x, 640 - 174);
+    EXPECT_EQ(moved.pitchField.x + 80, 640);
+    EXPECT_EQ(moved.positionLabel.x + 90, 640);
 
     sizes.explanationVisible = true;
     const MainWindowLayout shown = computeMainWindowLayout(641, 481, sizes);
