@@ -39,8 +39,10 @@ std::wstring buildSentenceListXml(const std::wstring& audio, const Element& word
 // Reads a parsed document: every "SentenceGroup" in document order, with its times and
 // its first three children (whatever their names) as sentence, translation and
 // explanation, each child's whole text whether CDATA, escaped text or both; the root's
-// "WordList" child; the first "id3" element. The root's name is not checked. False when
-// the document has no "SentenceGroup"; `content` is then left as it was.
+// "WordList" child and the first "id3" element (groups inside these two are not read as
+// sentences). The root's
+// name is not checked. False when the document has no "SentenceGroup"; `content` is then
+// left as it was.
 bool readSentenceList(const Element& root, SentenceListContent& content);
 
 // The "audio" attribute for an audio file and the sentence-list file that names it: its

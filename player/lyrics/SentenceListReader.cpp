@@ -21,6 +21,13 @@ SentenceGroup readGroup(const Element& group) {
     return read;
 }
 
+bool isInside(const Node* node, const Node* ancestor) {
+    for (; node != nullptr; node = node->getParent()) {
+        if (node == ancestor) return true;
+    }
+    return false;
+}
+
 const Element* rootChildNamed(const Element& root, const std::wstring& name) {
     for (const Element* child : root.getChildren()) {
         if (child->getName() == name) return child;
@@ -31,9 +38,17 @@ const Element* rootChildNamed(const Element& root, const std::wstring& name) {
 }  // namespace
 
 bool readSentenceList(const Element& root, SentenceListContent& content) {
-    std::vector<Element*> groups;
-    if (root.getName() == L"SentenceGroup") groups.push_back(const_cast<Element*>(&root));
-    root.getElementsByTagName(L"SentenceGroup", groups);
+    // The word list is kept and written back whole, and the id3 fields are written anew:
+    // groups inside either are no sentences, or each save would add or drop them.
+    const Element* wordList = rootChildNamed(root, L"WordList");
+    const Element* id3 = root.getElementByTagName(L"id3");
+    std::vector<Element*> found;
+    if (root.getName() == L"SentenceGroup") found.push_back(const_cast<Element*>(&root));
+    root.getElementsByTagName(L"SentenceGroup", found);
+    std::vector<const Element*> groups;
+    for (const Element* group : found) {
+        if (!isInside(group, wordList) && !isInside(group, id3)) groups.push_back(group);
+    }
     if (groups.empty()) return false;
 
     content.audio = root.getAttribute(L"audio");
@@ -41,11 +56,9 @@ bool readSentenceList(const Element& root, SentenceListContent& content) {
     content.groups.reserve(groups.size());
     for (const Element* group : groups) content.groups.push_back(readGroup(*group));
 
-    const Element* wordList = rootChildNamed(root, L"WordList");
     content.hasWordList = wordList != nullptr;
     content.wordList = wordList != nullptr ? *wordList : Element(L"WordList");
 
-    const Element* id3 = root.getElementByTagName(L"id3");
     content.hasId3 = id3 != nullptr;
     content.id3 = ID3TagModel();
     if (id3 != nullptr) content.id3.readElement(*id3);

@@ -13,7 +13,8 @@
 namespace {
 
 // Every field holds "&", "<" and Japanese text.
-const wchar_t kAudio[] = L"..\\音声 & <talk>\\a&b.mp3";
+// "&A;" would read as an unknown reference if the path were not escaped.
+const wchar_t kAudio[] = L"..\\音声 & <talk>\\Q&A;1 a&b.mp3";
 const std::vector<SentenceListRow> kRows = {
     {L"00:01:00", L"00:03:50", L"Tom & Jerry <3 ", L"トムとジェリー & <猫>", L"説明 & <note>\r\n"},
     {L"00:04:00", L"", L"二つ目の文。\r\n", L"Second <sentence> & more", L""},
@@ -153,6 +154,23 @@ TEST(SentenceListFile, WordListIsTheRootsChildAndId3IsFoundAnywhere) {
     EXPECT_EQ(content.id3.getDescription(), L"") << "a blank description is empty";
     EXPECT_EQ(content.id3.getYear(), 0) << "a year without digits";
     EXPECT_EQ(content.id3.getMonth(), 1) << "a missing month defaults";
+}
+
+TEST(SentenceListFile, GroupsInsideTheWordListOrId3AreNoSentencesSoSavingKeepsTheirCount) {
+    const std::wstring text =
+        L"<SentenceList><WordList><Word><SentenceGroup><s>w</s></SentenceGroup></Word></WordList>"
+        L"<id3><title>t</title><SentenceGroup><s>i</s></SentenceGroup></id3>"
+        L"<SentenceGroup startTime='00:01:00'><s>real</s></SentenceGroup></SentenceList>";
+    SentenceListContent first;
+    ASSERT_TRUE(readText(text, first));
+    ASSERT_EQ(first.groups.size(), 1u);
+    EXPECT_EQ(first.groups[0].sentence, L"real");
+    const std::wstring saved = buildSentenceListXml(
+        first.audio, first.wordList, first.id3, {{L"00:01:00", L"", first.groups[0].sentence, L"", L""}});
+    SentenceListContent second;
+    ASSERT_TRUE(readText(saved, second));
+    EXPECT_EQ(second.groups.size(), 1u) << "the word list is written back with its own content";
+    EXPECT_EQ(readText(L"<SentenceList><WordList><SentenceGroup/></WordList></SentenceList>", second), false);
 }
 
 TEST(SentenceListFile, DocumentsWithoutGroupsLeaveTheContent) {
