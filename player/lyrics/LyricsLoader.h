@@ -7,6 +7,10 @@
 //   bool Corvanta::writeXmlLyrics()                           { return mLyrics.writeXmlLyrics(); }
 //   bool Corvanta::saveLyrics()    { bool ok = mLyrics.saveLyrics(m_hWnd); updateTitle(); return ok; }
 //   void Corvanta::reloadLyrics()  { mLyrics.reloadLyrics(m_hWnd); }
+//   bool Corvanta::readId3(const std::wstring& audioPath)     { return ::readId3(audioPath, mId3Manager); }
+//
+// (readId3 is player/mp3/LyricsFrameFile.h's.) The chooser for a missing audio file:
+//   mLyrics.setAudioChooser([this] { return chooseAudioFile(m_hWnd); });
 //
 // Failures the user must see go through the shared message box; nothing here opens a
 // window of its own except through the two prompts that take an owner.
