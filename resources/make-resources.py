@@ -137,9 +137,13 @@ def tool_strip():
         c.rect(x + 1, y, 5, 2, MID)
     c.polygon([(7, 2), (15, 8), (7, 14)], (0x6B, 0xD1, 0x6B), x, 0)
     # 4 previous / 5 next: arrows
+    # (outlined, so that they show on a light band as well as on the dark one)
+    rim = [(8, 0.5), (15.5, 8.5), (11, 8.5), (11, 15), (5, 15), (5, 8.5), (0.5, 8.5)]
     up = [(8, 2), (14, 8), (10, 8), (10, 14), (6, 14), (6, 8), (2, 8)]
-    c.polygon(up, LIGHT, at(4), 0)
-    c.polygon([(px, 16 - py) for px, py in up], LIGHT, at(5), 0)
+    for index, flip in ((4, False), (5, True)):
+        for shape, color in ((rim, (0x60, 0x60, 0x60)), (up, LIGHT)):
+            points = [(px, 16 - py) for px, py in shape] if flip else shape
+            c.polygon(points, color, at(index), 0)
     # 6 select the next sentence and set its time: a clock
     x = at(6)
     c.disc(8, 8, 7, (0xF0, 0xA0, 0x50), x, 0)
