@@ -3,7 +3,7 @@
 #include "foundation/system/ParserException.h"
 #include "foundation/xml/Element.h"
 
-const wchar_t* const ThemeList::kPath = L"Resources\\CorvantaThemeList.xml";
+const wchar_t* const ThemeList::kPath = L"Resources/CorvantaThemeList.xml";
 
 bool ThemeList::load(const std::wstring& path) {
     mThemes.clear();
