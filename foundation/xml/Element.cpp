@@ -9,7 +9,8 @@ Element* asElement(Node* node) {
     return dynamic_cast<Element*>(node);
 }
 
-void appendEscaped(std::wstring& out, const std::wstring& text, bool attribute) {
+template <class String>
+void appendEscaped(std::wstring& out, const String& text, bool attribute) {
     for (wchar_t c : text) {
         switch (c) {
         case L'&': out += L"&amp;"; break;
@@ -30,14 +31,30 @@ void appendIndent(std::wstring& out, int depth) {
     out.append(static_cast<size_t>(depth), L'\t');
 }
 
+const std::wstring& noName() {
+    static const std::wstring empty;
+    return empty;
+}
+
+const Element::AttributeMap& noAttributes() {
+    static const Element::AttributeMap empty;
+    return empty;
+}
+
+Element::SharedName shareName(const std::wstring& name) {
+    return name.empty() ? nullptr : std::make_shared<const std::wstring>(name);
+}
+
 }  // namespace
 
-Element::Element(const std::wstring& name) : mName(name) {}
+Element::Element(const std::wstring& name) : mName(shareName(name)) {}
+
+Element::Element(SharedName name) : mName(name != nullptr && !name->empty() ? std::move(name) : nullptr) {}
 
 Element::Element() = default;
 
-Element::Element(const TagRecord& tag) : mName(tag.name), mEmptyElement(tag.emptyElement) {
-    setAttributes(tag.attributes);
+Element::Element(const TagRecord& tag) : mName(shareName(tag.name)), mEmptyElement(tag.emptyElement) {
+    setAttributes(AttributeMap(tag.attributes.begin(), tag.attributes.end()));
 }
 
 Element::Element(const Element& other) : Node() {
@@ -60,13 +77,20 @@ void Element::assign(const Element& other) {
     }
     mName = other.mName;
     mText = other.mText;
-    mAttributes = other.mAttributes;
-    mAttributeOrder = other.mAttributeOrder;
+    mAttributes.reset(other.mAttributes != nullptr ? new Attributes(*other.mAttributes) : nullptr);
     mCaseSensitive = other.mCaseSensitive;
     mCData = other.mCData;
     mEmptyElement = other.mEmptyElement;
     deleteChildren();
     for (Element* copy : copies) appendChild(copy);
+}
+
+const std::wstring& Element::getName() const {
+    return mName != nullptr ? *mName : noName();
+}
+
+void Element::setTagName(const std::wstring& name) {
+    mName = shareName(name);
 }
 
 std::vector<Element*> Element::getChildren() const {
@@ -79,7 +103,7 @@ std::vector<Element*> Element::getChildren() const {
 
 Element* Element::getElementByTagName(const std::wstring& tag) const {
     if (tag.empty()) return nullptr;
-    if (mName == tag) return const_cast<Element*>(this);
+    if (getName() == tag) return const_cast<Element*>(this);
     for (Node* n = getFirstChild(); n != nullptr; n = n->getNextSibling()) {
         Element* child = asElement(n);
         if (child == nullptr) continue;
@@ -93,45 +117,87 @@ void Element::getElementsByTagName(const std::wstring& tag, std::vector<Element*
     for (Node* n = getFirstChild(); n != nullptr; n = n->getNextSibling()) {
         Element* child = asElement(n);
         if (child == nullptr) continue;
-        if (child->mName == tag) found.push_back(child);
+        if (child->getName() == tag) found.push_back(child);
         child->getElementsByTagName(tag, found);
     }
 }
 
+Element::Attributes& Element::attributes() {
+    if (mAttributes == nullptr) mAttributes.reset(new Attributes);
+    return *mAttributes;
+}
+
 void Element::setAttributes(const AttributeMap& attributes) {
-    mAttributes = attributes;
-    mAttributeOrder.clear();
-    mAttributeOrder.reserve(mAttributes.size());
-    for (const auto& attribute : mAttributes) mAttributeOrder.push_back(attribute.first);
+    if (attributes.empty()) {
+        mAttributes.reset();
+        return;
+    }
+    Attributes& own = this->attributes();
+    own.values = attributes;
+    own.order.clear();
+    own.nameOrder = true;
+}
+
+void Element::setSortedAttributes(const Attribute* first, const Attribute* last) {
+    if (first == last) {
+        mAttributes.reset();
+        return;
+    }
+    Attributes& own = attributes();
+    own.values.clear();
+    own.order.clear();
+    own.nameOrder = true;
+    for (; first != last; ++first) own.values.emplace_hint(own.values.end(), first->first, first->second);
+}
+
+const Element::AttributeMap& Element::getAttributes() const {
+    return mAttributes != nullptr ? mAttributes->values : noAttributes();
+}
+
+std::vector<std::wstring> Element::getAttributeOrder() const {
+    if (mAttributes == nullptr) return {};
+    if (!mAttributes->nameOrder) return mAttributes->order;
+    std::vector<std::wstring> order;
+    order.reserve(mAttributes->values.size());
+    for (const auto& attribute : mAttributes->values) order.push_back(attribute.first);
+    return order;
 }
 
 Element::AttributeMap::const_iterator Element::findAttribute(const std::wstring& name) const {
-    auto found = mAttributes.find(name);
-    if (found != mAttributes.end() || mCaseSensitive) return found;
-    for (auto it = mAttributes.begin(); it != mAttributes.end(); ++it) {
+    const AttributeMap& values = getAttributes();
+    auto found = values.find(name);
+    if (found != values.end() || mCaseSensitive) return found;
+    for (auto it = values.begin(); it != values.end(); ++it) {
         if (_wcsicmp(it->first.c_str(), name.c_str()) == 0) return it;
     }
-    return mAttributes.end();
+    return values.end();
 }
 
 std::wstring Element::getAttribute(const std::wstring& name, const std::wstring& defaultValue) const {
     auto found = findAttribute(name);
-    return found != mAttributes.end() ? found->second : defaultValue;
+    return found != getAttributes().end() ? found->second : defaultValue;
 }
 
 int Element::getIntAttribute(const std::wstring& name, int defaultValue) const {
     auto found = findAttribute(name);
-    return found != mAttributes.end() ? _wtoi(found->second.c_str()) : defaultValue;
+    return found != getAttributes().end() ? _wtoi(found->second.c_str()) : defaultValue;
 }
 
 void Element::setAttribute(const std::wstring& name, const std::wstring& value) {
-    auto found = mAttributes.find(name);
-    if (found == mAttributes.end()) {
-        mAttributeOrder.push_back(name);
-        mAttributes.emplace(name, value);
-    } else {
+    Attributes& own = attributes();
+    auto found = own.values.lower_bound(name);
+    if (found != own.values.end() && found->first == name) {
         found->second = value;
+        return;
     }
+    // A new name is written last: that is still name order only when it sorts last.
+    if (own.nameOrder && found != own.values.end()) {
+        own.order.reserve(own.values.size() + 1);
+        for (const auto& attribute : own.values) own.order.push_back(attribute.first);
+        own.nameOrder = false;
+    }
+    if (!own.nameOrder) own.order.push_back(name);
+    own.values.emplace_hint(found, name, value);
 }
 
 void Element::setIntAttribute(const std::wstring& name, int value) {
@@ -144,7 +210,7 @@ void Element::setText(const std::wstring& text) {
         return;
     }
     if (isTextNode()) {
-        mText = text;
+        mText.assign(text.data(), text.size());
         return;
     }
     for (Node* n = getFirstChild(); n != nullptr; n = n->getNextSibling()) {
@@ -155,24 +221,26 @@ void Element::setText(const std::wstring& text) {
         }
     }
     Element* node = new Element();
-    node->mText = text;
+    node->mText.assign(text.data(), text.size());
     appendChild(node);
 }
 
 void Element::setSDATA(const std::wstring& text) {
-    if (!mName.empty()) return;
-    mText = text;
+    if (mName != nullptr) return;
+    mText.assign(text.data(), text.size());
     mCData = true;
     // "]]>" would end the section early.
-    static const std::wstring kEnd = L"]]>";
-    static const std::wstring kEscapedEnd = L"]]&gt;";
-    for (size_t at = mText.find(kEnd); at != std::wstring::npos; at = mText.find(kEnd, at + kEscapedEnd.size())) {
-        mText.replace(at, kEnd.size(), kEscapedEnd);
+    static const wchar_t kEnd[] = L"]]>";
+    static const wchar_t kEscapedEnd[] = L"]]&gt;";
+    const size_t endLength = 3;
+    const size_t escapedLength = 6;
+    for (size_t at = mText.find(kEnd, 0, endLength); at != Text::npos; at = mText.find(kEnd, at + escapedLength, endLength)) {
+        mText.replace(at, endLength, kEscapedEnd, escapedLength);
     }
 }
 
 void Element::appendAllText(std::wstring& out) const {
-    out += mText;
+    out.append(mText.data(), mText.size());
     for (Node* n = getFirstChild(); n != nullptr; n = n->getNextSibling()) {
         if (Element* child = asElement(n)) child->appendAllText(out);
     }
@@ -200,8 +268,7 @@ std::wstring Element::getText() const {
 
 void Element::clear() {
     deleteChildren();
-    mAttributes.clear();
-    mAttributeOrder.clear();
+    mAttributes.reset();
     mText.clear();
 }
 
@@ -220,22 +287,28 @@ std::wstring Element::escapeText(const std::wstring& text) {
 }
 
 std::wstring Element::getStartTag() const {
-    if (isTextNode()) return mText;
-    std::wstring tag = L"<" + mName;
-    for (const std::wstring& name : mAttributeOrder) {
-        auto found = mAttributes.find(name);
-        if (found == mAttributes.end()) continue;
+    if (isTextNode()) return getOwnText();
+    std::wstring tag = L"<" + getName();
+    auto appendAttribute = [&tag](const std::wstring& name, const std::wstring& value) {
         tag += L' ';
         tag += name;
         tag += L"=\"";
-        appendEscaped(tag, found->second, true);
+        appendEscaped(tag, value, true);
         tag += L'"';
+    };
+    if (mAttributes != nullptr && mAttributes->nameOrder) {
+        for (const auto& attribute : mAttributes->values) appendAttribute(attribute.first, attribute.second);
+    } else if (mAttributes != nullptr) {
+        for (const std::wstring& name : mAttributes->order) {
+            auto found = mAttributes->values.find(name);
+            if (found != mAttributes->values.end()) appendAttribute(name, found->second);
+        }
     }
     if (writesAsEmptyTag()) {
         tag += L" />";
     } else if (mCData) {
         tag += L"![CDATA[";
-        tag += mText;
+        tag.append(mText.data(), mText.size());
         tag += L"]]>";
     } else {
         tag += L'>';
@@ -281,12 +354,17 @@ void Element::appendXml(std::wstring& out, int depth, bool inlined) const {
         if (childLines) appendIndent(out, depth);
     }
     out += L"</";
-    out += mName;
+    out += getName();
     out += L'>';
 }
 
 std::wstring Element::toXML() const {
-    if (isTextNode()) return escapeText(mText);
+    if (isTextNode()) {
+        std::wstring out;
+        out.reserve(mText.size());
+        appendEscaped(out, mText, false);
+        return out;
+    }
     std::wstring out;
     appendXml(out, getDepth(), false);
     return out;
