@@ -9,11 +9,22 @@ namespace {
 
 // VirtualAlloc hands out regions aligned to 64 KB, so a block finds its slab by masking.
 const std::size_t kSlabBytes = 64 * 1024;
+// Slabs are reserved 16 at a time and a region goes back to the system as a whole:
+// unmapping costs about 10 us a call under Wine, which a tree of 30 MB would pay 500 times.
+const std::size_t kSlabsPerRegion = 16;
 const std::size_t kGranule = 8;
 const std::size_t kClasses = TreeMemory::kLargestPooled / kGranule + 1;
-// Empty slabs kept for reuse, so that one element made and deleted over and over does
-// not map and unmap a slab each time.
-const std::size_t kSpareSlabs = 4;
+
+// 16 slabs of address space, committed as they are first used.
+struct Region {
+    Region* previous;  // in the list of regions with free slabs
+    Region* next;
+    char* base;
+    std::uint32_t freeSlabs[kSlabsPerRegion];  // a stack of slab numbers
+    std::uint32_t freeCount;
+    std::uint32_t committed;  // one bit a slab
+    bool listed;
+};
 
 // A slab of blocks of one size. Freed blocks are remembered by their index in a stack in
 // the slab's head rather than by a link written into them: a tree torn down then does not
@@ -21,6 +32,7 @@ const std::size_t kSpareSlabs = 4;
 struct Slab {
     Slab* previous;  // in the list of slabs of its class that have room
     Slab* next;
+    Region* region;
     char* blocks;
     std::uint32_t blockBytes;
     std::uint32_t reciprocal;  // 2^32 / blockBytes rounded up: offset to index by a multiply
@@ -39,9 +51,72 @@ std::uint16_t* freeStack(Slab* slab) {
 // A spin lock: held for a few instructions, and a tenth of the cost of an SRW lock under Wine.
 std::atomic<bool> gBusy{false};
 Slab* gRoomy[kClasses] = {};
-void* gSpare[kSpareSlabs] = {};
-std::size_t gSpareCount = 0;
+Region* gRoomyRegions = nullptr;
+std::size_t gRegionCount = 0;
 std::size_t gSlabCount = 0;
+
+void linkRegion(Region* region) {
+    region->previous = nullptr;
+    region->next = gRoomyRegions;
+    if (region->next != nullptr) region->next->previous = region;
+    gRoomyRegions = region;
+    region->listed = true;
+}
+
+void unlinkRegion(Region* region) {
+    if (region->previous != nullptr) region->previous->next = region->next;
+    else gRoomyRegions = region->next;
+    if (region->next != nullptr) region->next->previous = region->previous;
+    region->listed = false;
+}
+
+Region* newRegion() {
+    void* base = ::VirtualAlloc(nullptr, kSlabBytes * kSlabsPerRegion, MEM_RESERVE, PAGE_READWRITE);
+    if (base == nullptr) return nullptr;
+    Region* region = new (std::nothrow) Region;
+    if (region == nullptr) {
+        ::VirtualFree(base, 0, MEM_RELEASE);
+        return nullptr;
+    }
+    region->base = static_cast<char*>(base);
+    for (std::uint32_t i = 0; i < kSlabsPerRegion; ++i) {
+        region->freeSlabs[i] = static_cast<std::uint32_t>(kSlabsPerRegion - 1 - i);
+    }
+    region->freeCount = kSlabsPerRegion;
+    region->committed = 0;
+    linkRegion(region);
+    ++gRegionCount;
+    return region;
+}
+
+// Memory for one slab from a region with room, committing it on first use.
+void* takeSlabMemory(Region*& owner) {
+    Region* region = gRoomyRegions != nullptr ? gRoomyRegions : newRegion();
+    if (region == nullptr) return nullptr;
+    std::uint32_t number = region->freeSlabs[region->freeCount - 1];
+    char* memory = region->base + number * kSlabBytes;
+    if ((region->committed & (1u << number)) == 0) {
+        if (::VirtualAlloc(memory, kSlabBytes, MEM_COMMIT, PAGE_READWRITE) == nullptr) return nullptr;
+        region->committed |= 1u << number;
+    }
+    if (--region->freeCount == 0) unlinkRegion(region);
+    owner = region;
+    return memory;
+}
+
+void giveSlabMemory(Region* region, void* memory) {
+    std::uint32_t number = static_cast<std::uint32_t>((static_cast<char*>(memory) - region->base) / kSlabBytes);
+    region->freeSlabs[region->freeCount++] = number;
+    if (!region->listed) linkRegion(region);
+    // An empty region goes back, except the last one: a small tree made and deleted over
+    // and over then does not map and unmap memory each time.
+    if (region->freeCount == kSlabsPerRegion && gRegionCount > 1) {
+        unlinkRegion(region);
+        ::VirtualFree(region->base, 0, MEM_RELEASE);
+        delete region;
+        --gRegionCount;
+    }
+}
 
 void link(Slab* slab) {
     slab->previous = nullptr;
@@ -59,15 +134,12 @@ void unlink(Slab* slab) {
 }
 
 Slab* newSlab(std::size_t sizeClass) {
-    void* memory = nullptr;
-    if (gSpareCount > 0) {
-        memory = gSpare[--gSpareCount];
-    } else {
-        memory = ::VirtualAlloc(nullptr, kSlabBytes, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
-        if (memory == nullptr) return nullptr;
-        ++gSlabCount;
-    }
+    Region* region = nullptr;
+    void* memory = takeSlabMemory(region);
+    if (memory == nullptr) return nullptr;
+    ++gSlabCount;
     Slab* slab = static_cast<Slab*>(memory);
+    slab->region = region;
     const std::size_t blockBytes = sizeClass * kGranule;
     // Each block needs its bytes and two bytes on the stack of freed indices.
     std::size_t capacity = (kSlabBytes - sizeof(Slab) - kGranule) / (blockBytes + sizeof(std::uint16_t));
@@ -86,12 +158,8 @@ Slab* newSlab(std::size_t sizeClass) {
 
 void dropSlab(Slab* slab) {
     if (slab->listed) unlink(slab);
-    if (gSpareCount < kSpareSlabs) {
-        gSpare[gSpareCount++] = slab;
-        return;
-    }
-    ::VirtualFree(slab, 0, MEM_RELEASE);
     --gSlabCount;
+    giveSlabMemory(slab->region, slab);
 }
 
 class Locked {
@@ -155,7 +223,7 @@ void release(void* block, std::size_t size) noexcept {
 
 std::size_t slabCount() {
     Locked lock;
-    return gSlabCount - gSpareCount;
+    return gSlabCount;
 }
 
 }  // namespace TreeMemory
