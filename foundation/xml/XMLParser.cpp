@@ -468,5 +468,6 @@ void XMLParser::endElement() {
     mCurrent->setEmptyElement(mTagKind == kEmptyTag);
     if (!mStack.empty()) mStack.pop_back();
     // The root stays current after its own end tag: later content goes below it.
-    if (mCurrent != mRootElement) mCurrent = dynamic_cast<Element*>(mCurrent->getParent());
+    // The parser hangs its elements only below elements.
+    if (mCurrent != mRootElement) mCurrent = static_cast<Element*>(mCurrent->getParent());
 }
