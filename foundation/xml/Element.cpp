@@ -54,7 +54,7 @@ Element::Element(SharedName name) : mName(name != nullptr && !name->empty() ? st
 Element::Element() = default;
 
 Element::Element(const TagRecord& tag) : mName(shareName(tag.name)), mEmptyElement(tag.emptyElement) {
-    setAttributes(AttributeMap(tag.attributes.begin(), tag.attributes.end()));
+    setAttributes(tag.attributes);
 }
 
 Element::Element(const Element& other) : Node() {
@@ -77,7 +77,7 @@ void Element::assign(const Element& other) {
     }
     mName = other.mName;
     mText = other.mText;
-    mAttributes.reset(other.mAttributes != nullptr ? new Attributes(*other.mAttributes) : nullptr);
+    mAttributes.reset(other.mAttributes != nullptr ? new ElementAttributes(*other.mAttributes) : nullptr);
     mCaseSensitive = other.mCaseSensitive;
     mCData = other.mCData;
     mEmptyElement = other.mEmptyElement;
@@ -122,9 +122,13 @@ void Element::getElementsByTagName(const std::wstring& tag, std::vector<Element*
     }
 }
 
-Element::Attributes& Element::attributes() {
-    if (mAttributes == nullptr) mAttributes.reset(new Attributes);
+ElementAttributes& Element::attributes() {
+    if (mAttributes == nullptr) mAttributes.reset(new ElementAttributes);
     return *mAttributes;
+}
+
+const ElementAttributes::Entry* Element::findEntry(const std::wstring& name) const {
+    return mAttributes != nullptr ? mAttributes->find(name, mCaseSensitive) : nullptr;
 }
 
 void Element::setAttributes(const AttributeMap& attributes) {
@@ -132,10 +136,7 @@ void Element::setAttributes(const AttributeMap& attributes) {
         mAttributes.reset();
         return;
     }
-    Attributes& own = this->attributes();
-    own.values = attributes;
-    own.order.clear();
-    own.nameOrder = true;
+    this->attributes().assign(attributes);
 }
 
 void Element::setSortedAttributes(const Attribute* first, const Attribute* last) {
@@ -143,24 +144,15 @@ void Element::setSortedAttributes(const Attribute* first, const Attribute* last)
         mAttributes.reset();
         return;
     }
-    Attributes& own = attributes();
-    own.values.clear();
-    own.order.clear();
-    own.nameOrder = true;
-    for (; first != last; ++first) own.values.emplace_hint(own.values.end(), first->first, first->second);
+    attributes().assignSorted(first, last);
 }
 
 const Element::AttributeMap& Element::getAttributes() const {
-    return mAttributes != nullptr ? mAttributes->values : noAttributes();
+    return mAttributes != nullptr ? mAttributes->map() : noAttributes();
 }
 
 std::vector<std::wstring> Element::getAttributeOrder() const {
-    if (mAttributes == nullptr) return {};
-    if (!mAttributes->nameOrder) return mAttributes->order;
-    std::vector<std::wstring> order;
-    order.reserve(mAttributes->values.size());
-    for (const auto& attribute : mAttributes->values) order.push_back(attribute.first);
-    return order;
+    return mAttributes != nullptr ? mAttributes->order() : std::vector<std::wstring>();
 }
 
 Element::AttributeMap::const_iterator Element::findAttribute(const std::wstring& name) const {
@@ -174,30 +166,17 @@ Element::AttributeMap::const_iterator Element::findAttribute(const std::wstring&
 }
 
 std::wstring Element::getAttribute(const std::wstring& name, const std::wstring& defaultValue) const {
-    auto found = findAttribute(name);
-    return found != getAttributes().end() ? found->second : defaultValue;
+    const ElementAttributes::Entry* found = findEntry(name);
+    return found != nullptr ? std::wstring(found->value) : defaultValue;
 }
 
 int Element::getIntAttribute(const std::wstring& name, int defaultValue) const {
-    auto found = findAttribute(name);
-    return found != getAttributes().end() ? _wtoi(found->second.c_str()) : defaultValue;
+    const ElementAttributes::Entry* found = findEntry(name);
+    return found != nullptr ? _wtoi(found->value.c_str()) : defaultValue;
 }
 
 void Element::setAttribute(const std::wstring& name, const std::wstring& value) {
-    Attributes& own = attributes();
-    auto found = own.values.lower_bound(name);
-    if (found != own.values.end() && found->first == name) {
-        found->second = value;
-        return;
-    }
-    // A new name is written last: that is still name order only when it sorts last.
-    if (own.nameOrder && found != own.values.end()) {
-        own.order.reserve(own.values.size() + 1);
-        for (const auto& attribute : own.values) own.order.push_back(attribute.first);
-        own.nameOrder = false;
-    }
-    if (!own.nameOrder) own.order.push_back(name);
-    own.values.emplace_hint(found, name, value);
+    attributes().set(name, value);
 }
 
 void Element::setIntAttribute(const std::wstring& name, int value) {
@@ -289,20 +268,14 @@ std::wstring Element::escapeText(const std::wstring& text) {
 std::wstring Element::getStartTag() const {
     if (isTextNode()) return getOwnText();
     std::wstring tag = L"<" + getName();
-    auto appendAttribute = [&tag](const std::wstring& name, const std::wstring& value) {
-        tag += L' ';
-        tag += name;
-        tag += L"=\"";
-        appendEscaped(tag, value, true);
-        tag += L'"';
-    };
-    if (mAttributes != nullptr && mAttributes->nameOrder) {
-        for (const auto& attribute : mAttributes->values) appendAttribute(attribute.first, attribute.second);
-    } else if (mAttributes != nullptr) {
-        for (const std::wstring& name : mAttributes->order) {
-            auto found = mAttributes->values.find(name);
-            if (found != mAttributes->values.end()) appendAttribute(name, found->second);
-        }
+    if (mAttributes != nullptr) {
+        mAttributes->forEachInOrder([&tag](const ElementAttributes::Entry& attribute) {
+            tag += L' ';
+            tag.append(attribute.name.data(), attribute.name.size());
+            tag += L"=\"";
+            appendEscaped(tag, attribute.value, true);
+            tag += L'"';
+        });
     }
     if (writesAsEmptyTag()) {
         tag += L" />";

@@ -9,13 +9,13 @@
 #include <utility>
 #include <vector>
 
+#include "foundation/xml/ElementAttributes.h"
 #include "foundation/xml/Node.h"
 #include "foundation/xml/TagRecord.h"
 
 class Element : public Node {
 public:
-    using AttributeMap = std::map<std::wstring, std::wstring, std::less<std::wstring>,
-                                  TreeAllocator<std::pair<const std::wstring, std::wstring>>>;
+    using AttributeMap = std::map<std::wstring, std::wstring>;
     using Attribute = std::pair<std::wstring, std::wstring>;
     // A name shared by the elements of a parsed document that carry it.
     using SharedName = std::shared_ptr<const std::wstring>;
@@ -61,11 +61,12 @@ public:
     void setAttributes(const AttributeMap& attributes);
     // The same for attributes already in ascending name order without repeats (a parsed tag).
     void setSortedAttributes(const Attribute* first, const Attribute* last);
+    // A map of all attributes, built on the first request after a change.
     const AttributeMap& getAttributes() const;
     // The names in the order in which they are written.
     std::vector<std::wstring> getAttributeOrder() const;
     AttributeMap::const_iterator findAttribute(const std::wstring& name) const;
-    bool hasAttribute(const std::wstring& name) const { return findAttribute(name) != getAttributes().end(); }
+    bool hasAttribute(const std::wstring& name) const { return findEntry(name) != nullptr; }
     std::wstring getAttribute(const std::wstring& name, const std::wstring& defaultValue = L"") const;
     int getIntAttribute(const std::wstring& name, int defaultValue) const;
     // A new name is written after the existing ones.
@@ -101,22 +102,15 @@ private:
     void appendXml(std::wstring& out, int depth, bool inlined) const;
 
     // The attributes live apart from the element: most elements have none.
-    struct Attributes {
-        AttributeMap values;
-        // The writing order, kept only once it differs from the name order of `values`.
-        std::vector<std::wstring> order;
-        bool nameOrder = true;
-        static void* operator new(std::size_t size) { return TreeMemory::allocate(size); }
-        static void operator delete(void* block, std::size_t size) noexcept { TreeMemory::release(block, size); }
-    };
-    Attributes& attributes();
+    ElementAttributes& attributes();
+    const ElementAttributes::Entry* findEntry(const std::wstring& name) const;
 
     // Text lives in the tree's memory too: a document holds many short texts.
     using Text = std::basic_string<wchar_t, std::char_traits<wchar_t>, TreeAllocator<wchar_t>>;
 
     Text mText;
     SharedName mName;  // null for text and CDATA nodes
-    std::unique_ptr<Attributes> mAttributes;
+    std::unique_ptr<ElementAttributes> mAttributes;
     bool mCaseSensitive = true;
     bool mCData = false;
     bool mEmptyElement = false;
