@@ -23,6 +23,23 @@ TEST(XmlAttributes, TheMapFollowsEveryChange) {
     EXPECT_FALSE(e.hasAttribute(L"c"));
 }
 
+TEST(XmlAttributes, TheMapStaysValidAcrossChanges) {
+    Element e(L"e");
+    e.setAttributes({{L"a", L"1"}, {L"b", L"2"}});
+    const Element::AttributeMap& map = e.getAttributes();
+    // Rewriting values while walking the map, as with a plain map.
+    for (const auto& attribute : map) e.setAttribute(attribute.first, attribute.second + L"0");
+    e.setAttribute(L"c", L"3");
+    EXPECT_EQ(map, (Element::AttributeMap{{L"a", L"10"}, {L"b", L"20"}, {L"c", L"3"}}));
+    Element other(L"o");
+    other.setAttribute(L"x", L"9");
+    e.assign(other);
+    EXPECT_EQ(map, (Element::AttributeMap{{L"x", L"9"}}));
+    e.clear();
+    EXPECT_TRUE(map.empty());
+    EXPECT_EQ(&e.getAttributes(), &map);
+}
+
 TEST(XmlAttributes, WritingOrderSurvivesCopiesAndLookupsIgnoreCaseOnlyWhenAsked) {
     Element e(L"e");
     e.setAttributes({{L"m", L"1"}, {L"x", L"2"}});

@@ -77,7 +77,13 @@ void Element::assign(const Element& other) {
     }
     mName = other.mName;
     mText = other.mText;
-    mAttributes.reset(other.mAttributes != nullptr ? new ElementAttributes(*other.mAttributes) : nullptr);
+    if (other.mAttributes == nullptr) {
+        if (mAttributes != nullptr) mAttributes->clear();
+    } else if (mAttributes != nullptr) {
+        mAttributes->copyFrom(*other.mAttributes);
+    } else {
+        mAttributes.reset(new ElementAttributes(*other.mAttributes));
+    }
     mCaseSensitive = other.mCaseSensitive;
     mCData = other.mCData;
     mEmptyElement = other.mEmptyElement;
@@ -132,18 +138,12 @@ const ElementAttributes::Entry* Element::findEntry(const std::wstring& name) con
 }
 
 void Element::setAttributes(const AttributeMap& attributes) {
-    if (attributes.empty()) {
-        mAttributes.reset();
-        return;
-    }
+    if (attributes.empty() && mAttributes == nullptr) return;
     this->attributes().assign(attributes);
 }
 
 void Element::setSortedAttributes(const Attribute* first, const Attribute* last) {
-    if (first == last) {
-        mAttributes.reset();
-        return;
-    }
+    if (first == last && mAttributes == nullptr) return;
     attributes().assignSorted(first, last);
 }
 
@@ -247,7 +247,7 @@ std::wstring Element::getText() const {
 
 void Element::clear() {
     deleteChildren();
-    mAttributes.reset();
+    if (mAttributes != nullptr) mAttributes->clear();
     mText.clear();
 }
 

@@ -18,12 +18,29 @@ ElementAttributes::~ElementAttributes() {
     delete mMap.load(std::memory_order_acquire);
 }
 
-void ElementAttributes::dropMap() {
-    delete mMap.exchange(nullptr, std::memory_order_acq_rel);
+void ElementAttributes::refreshMap() {
+    Map* map = mMap.load(std::memory_order_acquire);
+    if (map == nullptr) return;
+    map->clear();
+    for (const Entry& entry : mEntries) map->emplace_hint(map->end(), std::wstring(entry.name), std::wstring(entry.value));
+}
+
+void ElementAttributes::copyFrom(const ElementAttributes& other) {
+    if (&other == this) return;
+    mEntries = other.mEntries;
+    mOrder = other.mOrder;
+    mNameOrder = other.mNameOrder;
+    refreshMap();
+}
+
+void ElementAttributes::clear() {
+    mEntries.clear();
+    mOrder.clear();
+    mNameOrder = true;
+    refreshMap();
 }
 
 void ElementAttributes::assign(const Map& attributes) {
-    dropMap();
     mEntries.clear();
     mEntries.reserve(attributes.size());
     for (const auto& attribute : attributes) {
@@ -32,11 +49,11 @@ void ElementAttributes::assign(const Map& attributes) {
     }
     mOrder.clear();
     mNameOrder = true;
+    refreshMap();
 }
 
 void ElementAttributes::assignSorted(const std::pair<std::wstring, std::wstring>* first,
                                      const std::pair<std::wstring, std::wstring>* last) {
-    dropMap();
     mEntries.clear();
     mEntries.reserve(static_cast<size_t>(last - first));
     for (; first != last; ++first) {
@@ -45,6 +62,7 @@ void ElementAttributes::assignSorted(const std::pair<std::wstring, std::wstring>
     }
     mOrder.clear();
     mNameOrder = true;
+    refreshMap();
 }
 
 const ElementAttributes::Entry* ElementAttributes::find(const std::wstring& name, bool caseSensitive) const {
@@ -58,7 +76,8 @@ const ElementAttributes::Entry* ElementAttributes::find(const std::wstring& name
 }
 
 void ElementAttributes::set(const std::wstring& name, const std::wstring& value) {
-    dropMap();
+    // The built map changes in place, as a plain map would: iterators over it stay valid.
+    if (Map* map = mMap.load(std::memory_order_acquire)) map->insert_or_assign(name, value);
     auto found = std::lower_bound(mEntries.begin(), mEntries.end(), std::wstring_view(name), byName);
     if (found != mEntries.end() && std::wstring_view(found->name) == name) {
         found->value.assign(value.data(), value.size());

@@ -2,7 +2,8 @@
 // name, with the writing order kept apart only once it leaves name order. A parsed
 // document has an attribute or two on many elements, and a map of them cost three blocks
 // of memory and a heap string per long name. The map that Element::getAttributes hands
-// out is built on the first request.
+// out is built on the first request and from then on kept up to date in place, so that
+// references and iterators into it stay valid as they would for a plain map.
 #pragma once
 
 #include <atomic>
@@ -34,6 +35,9 @@ public:
 
     // Replaces all attributes; they are then written in name order.
     void assign(const Map& attributes);
+    // Takes the attributes and the writing order of another element.
+    void copyFrom(const ElementAttributes& other);
+    void clear();
     // The same from names already ascending without repeats.
     void assignSorted(const std::pair<std::wstring, std::wstring>* first, const std::pair<std::wstring, std::wstring>* last);
     bool empty() const { return mEntries.empty(); }
@@ -51,7 +55,8 @@ public:
     const Map& map() const;
 
 private:
-    void dropMap();
+    // Fills the map again from the entries, when it has been built.
+    void refreshMap();
 
     std::vector<Entry, TreeAllocator<Entry>> mEntries;  // ascending by name
     std::vector<std::wstring> mOrder;                   // only while !mNameOrder
