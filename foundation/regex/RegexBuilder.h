@@ -45,6 +45,9 @@ public:
     // every later one up to the next line feed (or, under SINGLELINE, everywhere).
     enum LeadingDotStar { NoDotStar, DotStarToLineEnd, DotStarToTextEnd };
     LeadingDotStar leadingDotStar() const { return mLeadingDotStar; }
+    // A zero-width test every match must pass at its start ("^", \b ... first in the
+    // pattern), or null: the search checks it before running the pattern.
+    const ElxInterface* leadingTest() const { return mLeadingTest; }
 
     template <class T, class... Args> T* keep(Args&&... args) {
         T* element = new T(std::forward<Args>(args)...);
@@ -90,6 +93,8 @@ private:
     void restore(const Saved& saved);
     void resolve();
     void findLeadingDotStar();
+    void prepareElements();
+    void stopNeedlessGiveBacks();
 
     std::vector<ElxInterface*> mElements;
     const ElxInterface* mStock[17] = {};
@@ -98,6 +103,7 @@ private:
     int mGroupCount = 0;
     std::unique_ptr<FirstChars> mFirstChars;
     LeadingDotStar mLeadingDotStar = NoDotStar;
+    const ElxInterface* mLeadingTest = nullptr;
     std::vector<std::pair<std::wstring, int>> mGroupNames;
 
     // Parse state.

@@ -19,6 +19,16 @@ struct FirstChars {
     bool contains(int c) const {
         return any || (c >= 0 && c < 65536 && (bits[static_cast<size_t>(c) >> 5] >> (c & 31)) & 1u);
     }
+    // The first position from p on (before length) whose character is in the set, or
+    // length; for a set that is not `any`.
+    int scan(const wchar_t* text, int p, int length) const {
+        const uint32_t* words = bits.data();
+        for (; p < length; ++p) {
+            unsigned c = static_cast<unsigned>(text[p]) & 0xFFFFu;
+            if ((words[c >> 5] >> (c & 31)) & 1u) break;
+        }
+        return p;
+    }
 };
 
 // A compiled pattern element. `match` tries to match at the context's position, moves it

@@ -43,12 +43,18 @@ MatchResultT CRegexpT<wchar_t>::match(const wchar_t* text, int length, int start
     ctx.prepare(text, length, groupCount(), start);
     const FirstChars* first = mBuilder.firstChars();
     CBuilderT<wchar_t>::LeadingDotStar dotStar = mBuilder.leadingDotStar();
+    const ElxInterface* leadingTest = mBuilder.leadingTest();
     try {
         if (!rightToLeft) {
             for (int p = start; p <= length; ++p) {
                 if (first != nullptr) {
-                    while (p < length && !first->contains(text[p])) ++p;
+                    p = first->scan(text, p, length);
                     if (p >= length) break;
+                }
+                if (leadingTest != nullptr) {
+                    // A zero-width test that moves nothing and records nothing.
+                    ctx.position = p;
+                    if (!leadingTest->match(ctx)) continue;
                 }
                 ctx.resetAttempt(p);
                 ctx.step();

@@ -3,6 +3,7 @@
 // look-around, conditionals and recursion.
 #include "foundation/regex/RegexElement.h"
 
+#include <cstdint>
 #include <vector>
 
 class CListElxT : public ElxInterface {
@@ -16,9 +17,9 @@ public:
     bool rightToLeft() const { return mRightToLeft; }
 
 private:
-    const ElxInterface* item(int i) const;
     bool runFrom(CContext& context, int i) const;
     std::vector<const ElxInterface*> mItems;
+    std::vector<const ElxInterface*> mOrder;  // the items in matching order
     bool mRightToLeft;
     int mSimpleWidth = 0;
 };
@@ -29,10 +30,30 @@ public:
     bool match(CContext& context) const override;
     bool matchNext(CContext& context) const override;
     bool collectFirstChars(FirstChars& first) const override;
+    // Notes for each branch the characters it can begin with, so that the match skips
+    // branches that cannot begin at the position. The builder calls it once the tree is
+    // complete.
+    void prepareFilters();
 
 private:
+    // A branch's possible first characters: 0..255 in a bit table, any above 255 as one
+    // flag; `always` when the branch can match empty or its first characters are unknown.
+    struct Filter {
+        uint32_t latin[8];
+        bool high;
+        bool always;
+    };
+    bool mayBegin(size_t branch, int c) const {
+        if (mFilters.empty()) return true;
+        const Filter& filter = mFilters[branch];
+        if (filter.always) return true;
+        if (c < 0) return false;
+        if (c < 256) return ((filter.latin[c >> 5] >> (c & 31)) & 1u) != 0;
+        return filter.high;
+    }
     bool matchFrom(CContext& context, size_t branch) const;
     std::vector<const ElxInterface*> mBranches;
+    std::vector<Filter> mFilters;
 };
 
 // A capturing group: records where its content matched, restoring the old capture when
@@ -44,6 +65,7 @@ public:
     void setContent(const ElxInterface* content) { mContent = content; }
     void setNumber(int number) { mNumber = number; }
     int number() const { return mNumber; }
+    const ElxInterface* content() const { return mContent; }
     bool match(CContext& context) const override;
     bool matchNext(CContext& context) const override;
     bool collectFirstChars(FirstChars& first) const override { return mContent->collectFirstChars(first); }
