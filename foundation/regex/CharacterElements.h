@@ -26,6 +26,11 @@ public:
     bool collectFirstChars(FirstChars& first) const override;
     const std::wstring& text() const { return mText; }
     bool ignoresCase() const { return mIgnoreCase; }
+    bool rightToLeft() const { return mRightToLeft; }
+    // Whether the run (left to right) stands in text at p, without touching a context.
+    bool standsAt(const wchar_t* text, int length, int p) const {
+        return p >= 0 && static_cast<int>(mText.size()) <= length - p && sameAt(text + p);
+    }
 
 private:
     bool sameAt(const wchar_t* text) const;

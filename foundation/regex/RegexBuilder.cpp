@@ -44,6 +44,7 @@ void CBuilderT<wchar_t>::clear() {
     mFirstChars.reset();
     mLeadingDotStar = NoDotStar;
     mLeadingTest = nullptr;
+    mLeadingText = nullptr;
     mGroupNames.clear();
 }
 
@@ -107,7 +108,10 @@ void CBuilderT<wchar_t>::build(const std::wstring& pattern, int flags) {
     if ((flags & RIGHTTOLEFT) == 0) {
         auto first = std::make_unique<FirstChars>();
         bool canBeEmpty = mRoot->collectFirstChars(*first);
-        if (!canBeEmpty && !first->any) mFirstChars = std::move(first);
+        if (!canBeEmpty && !first->any) {
+            first->settle();
+            mFirstChars = std::move(first);
+        }
         findLeadingDotStar();
     }
     mLexer.reset();
@@ -381,6 +385,8 @@ void CBuilderT<wchar_t>::findLeadingDotStar() {
         first = list->items().front();
     }
     if (dynamic_cast<const CBoundaryElxT*>(first) != nullptr) mLeadingTest = first;
+    const auto* text = dynamic_cast<const CStringElxT*>(first);
+    if (text != nullptr && !text->rightToLeft() && !text->text().empty()) mLeadingText = text;
     const auto* greedy = dynamic_cast<const CGreedyElxT*>(first);
     if (greedy == nullptr || greedy->minimum() != 0 || greedy->maximum() != kUnbounded) return;
     if (greedy->inner() == mStock[1]) mLeadingDotStar = DotStarToLineEnd;

@@ -48,6 +48,9 @@ public:
     // A zero-width test every match must pass at its start ("^", \b ... first in the
     // pattern), or null: the search checks it before running the pattern.
     const ElxInterface* leadingTest() const { return mLeadingTest; }
+    // A literal run every match begins with, or null: the search compares it before
+    // running the pattern.
+    const CStringElxT* leadingText() const { return mLeadingText; }
 
     template <class T, class... Args> T* keep(Args&&... args) {
         T* element = new T(std::forward<Args>(args)...);
@@ -104,6 +107,7 @@ private:
     std::unique_ptr<FirstChars> mFirstChars;
     LeadingDotStar mLeadingDotStar = NoDotStar;
     const ElxInterface* mLeadingTest = nullptr;
+    const CStringElxT* mLeadingText = nullptr;
     std::vector<std::pair<std::wstring, int>> mGroupNames;
 
     // Parse state.

@@ -44,6 +44,7 @@ MatchResultT CRegexpT<wchar_t>::match(const wchar_t* text, int length, int start
     const FirstChars* first = mBuilder.firstChars();
     CBuilderT<wchar_t>::LeadingDotStar dotStar = mBuilder.leadingDotStar();
     const ElxInterface* leadingTest = mBuilder.leadingTest();
+    const CStringElxT* leadingText = mBuilder.leadingText();
     try {
         if (!rightToLeft) {
             for (int p = start; p <= length; ++p) {
@@ -56,6 +57,7 @@ MatchResultT CRegexpT<wchar_t>::match(const wchar_t* text, int length, int start
                     ctx.position = p;
                     if (!leadingTest->match(ctx)) continue;
                 }
+                if (leadingText != nullptr && !leadingText->standsAt(text, length, p)) continue;
                 ctx.resetAttempt(p);
                 ctx.step();
                 if (root->match(ctx)) return resultOf(ctx, p, ctx.position);

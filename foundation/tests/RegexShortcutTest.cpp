@@ -70,7 +70,24 @@ TEST(RegexShortcuts, LeadingTestsAndCaseBlindComparisons) {
         {L"(\\w)\\1", IGNORECASE, L"ab aA", L"aA|a"},
         {L"APPLE", IGNORECASE, L"an apple", L"apple"},
         {L"ab", IGNORECASE, L"a\x3042 AB", L"AB"},
+        {L"listening", NO_FLAG, L"listen listening", L"listening"},
+        {L"HTTP(s)?:", IGNORECASE, L"htt htTps:", L"htTps:|s"},
+        {L"abc", NO_FLAG, L"xab", L"NONE"},
     });
+}
+
+// The start filter compares one or two candidate characters several at a time: every
+// place in texts of every short length must be found.
+TEST(RegexShortcuts, StartFilterFindsEveryPlace) {
+    for (int length = 1; length <= 9; ++length) {
+        for (int at = 0; at < length; ++at) {
+            std::wstring text(static_cast<size_t>(length), L'x');
+            text[static_cast<size_t>(at)] = L'f';
+            EXPECT_EQ(CRegexp(L"f").match(text).getStart(), at) << length;
+            EXPECT_EQ(CRegexp(L"F", IGNORECASE).match(text).getStart(), at) << length;
+        }
+        EXPECT_FALSE(CRegexp(L"f").match(std::wstring(static_cast<size_t>(length), L'x')).isMatched());
+    }
 }
 
 // A recursion that can never run turns the pattern-wide shortcuts off (the leading test,
