@@ -58,9 +58,9 @@ public:
     // answer alike, in a table: the per-character test of the matcher's loops. The
     // builder calls it once the class is complete.
     void prepareTable();
-    // contains(c) for a text character (0..65535) through that table.
+    // contains(c) through that table.
     bool test(int c) const {
-        if (c < 256) return ((mLatin[c >> 5] >> (c & 31)) & 1u) != 0;
+        if (static_cast<unsigned>(c) < 256u) return ((mLatin[c >> 5] >> (c & 31)) & 1u) != 0;
         return mHigh >= 0 ? mHigh != 0 : contains(c);
     }
     // 1 when every character above 255 is in the class, 0 when none is, else -1.
