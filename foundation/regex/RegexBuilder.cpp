@@ -433,13 +433,15 @@ bool beginsApart(const ElxInterface* inner, const FirstChars& follower) {
 // A greedy repeat of a fixed-width element (alone or as a group's whole content), followed
 // in a left-to-right sequence by an element that must begin with a character no
 // repetition can begin with: every repetition given back leaves the position where the
-// follower fails, so the repeat gives none back. Recursion can run a group with another
-// follower, so a pattern with recursion keeps the plain behaviour.
+// follower fails, so the repeat gives none back. A reluctant repeat there learns what
+// its follower can begin with, and stops only where it can. Recursion can run a group
+// with another follower, so a pattern with recursion keeps the plain behaviour.
 void CBuilderT<wchar_t>::stopNeedlessGiveBacks() {
     for (ElxInterface* element : mElements) {
         if (dynamic_cast<CDelegateElxT*>(element) != nullptr) return;
     }
     std::vector<const CGreedyElxT*> needless;
+    std::vector<std::pair<const CReluctantElxT*, StartFilter>> followers;
     for (ElxInterface* element : mElements) {
         const auto* list = dynamic_cast<const CListElxT*>(element);
         if (list == nullptr || list->rightToLeft()) continue;
@@ -447,12 +449,25 @@ void CBuilderT<wchar_t>::stopNeedlessGiveBacks() {
         for (size_t i = 0; i + 1 < items.size(); ++i) {
             const ElxInterface* item = items[i];
             if (const auto* bracket = dynamic_cast<const CBracketElxT*>(item)) item = bracket->content();
+            if (const auto* reluctant = dynamic_cast<const CReluctantElxT*>(item)) {
+                if (!reluctant->rightToLeft()) followers.emplace_back(reluctant, StartFilter(*items[i + 1]));
+                continue;
+            }
             const auto* greedy = dynamic_cast<const CGreedyElxT*>(item);
             if (greedy == nullptr || greedy->rightToLeft() || greedy->inner()->simpleWidth() < 1) continue;
             FirstChars follower;
             if (items[i + 1]->collectFirstChars(follower) || follower.any) continue;
             if (beginsApart(greedy->inner(), follower)) needless.push_back(greedy);
         }
+    }
+    auto byRepeat = [](const std::pair<const CReluctantElxT*, StartFilter>& a,
+                       const std::pair<const CReluctantElxT*, StartFilter>& b) { return a.first < b.first; };
+    std::sort(followers.begin(), followers.end(), byRepeat);
+    for (ElxInterface* element : mElements) {
+        auto* reluctant = dynamic_cast<CReluctantElxT*>(element);
+        if (reluctant == nullptr) continue;
+        auto found = std::lower_bound(followers.begin(), followers.end(), std::make_pair(reluctant, StartFilter()), byRepeat);
+        if (found != followers.end() && found->first == reluctant) reluctant->setFollower(found->second);
     }
     std::sort(needless.begin(), needless.end());
     for (ElxInterface* element : mElements) {

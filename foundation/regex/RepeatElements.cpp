@@ -145,6 +145,13 @@ bool CReluctantElxT::match(CContext& context) const {
             context.position = start;
             return false;
         }
+        while (!followerMayBegin(context)) {
+            if (count >= mMax || !mInner->match(context)) {
+                context.position = start;
+                return false;
+            }
+            ++count;
+        }
         context.push(start);
         context.push(count);
         return true;
@@ -160,9 +167,11 @@ bool CReluctantElxT::matchNext(CContext& context) const {
         int count = context.pop();
         int start = context.pop();
         context.position = positionAfter(start, count);
-        if (count < mMax && mInner->match(context)) {
+        while (count < mMax && mInner->match(context)) {
+            ++count;
+            if (!followerMayBegin(context)) continue;
             context.push(start);
-            context.push(count + 1);
+            context.push(count);
             return true;
         }
         context.position = start;

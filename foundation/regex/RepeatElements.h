@@ -62,8 +62,19 @@ public:
     using CRepeatBaseElxT::CRepeatBaseElxT;
     bool match(CContext& context) const override;
     bool matchNext(CContext& context) const override;
+    // Set by the builder to what follows the repeat in a left-to-right sequence: the
+    // repeat then stops only where the follower can begin, as a stop anywhere else
+    // would fail there and ask for one more repetition anyway.
+    void setFollower(const StartFilter& follower) {
+        if (mWidth > 0) mFollower = follower;
+    }
 
 private:
+    bool followerMayBegin(const CContext& context) const {
+        int p = context.position;
+        return mFollower.mayBegin(p < context.length() ? context.text[p] : -1);
+    }
+    StartFilter mFollower;
     bool settle(CContext& context, int& count) const;
     bool retreat(CContext& context, int& count) const;
 };

@@ -64,7 +64,7 @@ bool CAlternativeElxT::matchFrom(CContext& context, size_t branch) const {
     int p = context.position;
     int c = p >= 0 && p < context.length() ? context.text[p] : -1;
     for (; branch < mBranches.size(); ++branch) {
-        if (!mayBegin(branch, c)) continue;
+        if (!mFilters.empty() && !mFilters[branch].mayBegin(c)) continue;
         context.step();
         if (mBranches[branch]->match(context)) {
             context.push(static_cast<int>(branch));
@@ -90,14 +90,7 @@ bool CAlternativeElxT::matchNext(CContext& context) const {
 
 void CAlternativeElxT::prepareFilters() {
     mFilters.clear();
-    for (const ElxInterface* branch : mBranches) {
-        FirstChars first;
-        Filter filter{};
-        filter.always = branch->collectFirstChars(first) || first.any;
-        for (size_t word = 0; word < 8; ++word) filter.latin[word] = first.bits[word];
-        for (size_t word = 8; word < first.bits.size() && !filter.high; ++word) filter.high = first.bits[word] != 0;
-        mFilters.push_back(filter);
-    }
+    for (const ElxInterface* branch : mBranches) mFilters.emplace_back(*branch);
 }
 
 bool CAlternativeElxT::collectFirstChars(FirstChars& first) const {

@@ -2,8 +2,8 @@
 // Elements that combine other elements: sequences, alternatives, groups, atomic groups,
 // look-around, conditionals and recursion.
 #include "foundation/regex/RegexElement.h"
+#include "foundation/regex/StartFilter.h"
 
-#include <cstdint>
 #include <vector>
 
 class CListElxT : public ElxInterface {
@@ -36,24 +36,9 @@ public:
     void prepareFilters();
 
 private:
-    // A branch's possible first characters: 0..255 in a bit table, any above 255 as one
-    // flag; `always` when the branch can match empty or its first characters are unknown.
-    struct Filter {
-        uint32_t latin[8];
-        bool high;
-        bool always;
-    };
-    bool mayBegin(size_t branch, int c) const {
-        if (mFilters.empty()) return true;
-        const Filter& filter = mFilters[branch];
-        if (filter.always) return true;
-        if (c < 0) return false;
-        if (c < 256) return ((filter.latin[c >> 5] >> (c & 31)) & 1u) != 0;
-        return filter.high;
-    }
     bool matchFrom(CContext& context, size_t branch) const;
     std::vector<const ElxInterface*> mBranches;
-    std::vector<Filter> mFilters;
+    std::vector<StartFilter> mFilters;  // one a branch, or none
 };
 
 // A capturing group: records where its content matched, restoring the old capture when

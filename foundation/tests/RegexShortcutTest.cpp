@@ -1,6 +1,7 @@
 // The matcher takes shortcuts: a first-character filter on each alternative, character
-// tables for classes, a zero-width test checked before a pattern runs, and repeats that
-// give nothing back when what follows cannot begin inside them. These cases pin the
+// tables for classes, a zero-width test or literal checked before a pattern runs, repeats
+// that give nothing back when what follows cannot begin inside them, and reluctant
+// repeats that stop only where what follows can begin. These cases pin the
 // plain results where a shortcut could go wrong.
 #include <gtest/gtest.h>
 
@@ -33,6 +34,19 @@ TEST(RegexShortcuts, RepeatsGiveBackWhereTheFollowerCanBeginInsideThem) {
         {L"\\b(\\w+)\\s+\\1\\b", NO_FLAG, L"said the the news", L"the the|the"},
         {L"\\b(\\w+)\\s+\\1\\b", NO_FLAG, L"then the the", L"the the|the"},
         {L"([^ ]+) x", NO_FLAG, L"ab x", L"ab x|ab"},
+    });
+}
+
+TEST(RegexShortcuts, ReluctantRepeatsStopWhereTheFollowerCanBegin) {
+    expectAll({
+        {L"t.*?\\.", NO_FLAG, L"at x. y.", L"t x."},
+        {L"a+?b", NO_FLAG, L"aac", L"NONE"},
+        {L"a+?b", NO_FLAG, L"aab", L"aab"},
+        {L"(\\w+?)\\s", NO_FLAG, L"ab c", L"ab |ab"},
+        {L"x.*?y", NO_FLAG, L"x..y", L"x..y"},
+        {L"a{2,3}?b", NO_FLAG, L"aaaab", L"aaab"},
+        // Recursion runs the group with another follower.
+        {L"(a+?) (?1)b", NO_FLAG, L"a aab", L"a aab|aa"},
     });
 }
 
@@ -96,7 +110,8 @@ TEST(RegexShortcuts, StartFilterFindsEveryPlace) {
 TEST(RegexShortcuts, RandomPatternsMatchAsWithoutTheShortcuts) {
     const wchar_t* const items[] = {L"\\w+", L"(\\w+)", L"\\s+", L"\\d", L"[a-c]+", L"([^ ]+)", L" ", L"x", L"(?i)X",
                                     L"\\b", L"\\1", L"(?:ab|a|)", L"[^\\W]", L"\\x{3042}+", L".", L"(x+)", L"a*",
-                                    L"(?:\\d|\\s)", L"c{1,2}", L"\\w{2,}?", L"(?i:A|\\x{3042})"};
+                                    L"(?:\\d|\\s)", L"c{1,2}", L"\\w{2,}?", L"(?i:A|\\x{3042})",
+                                    L".*?", L"(.+?)", L"\\w+?"};
     const wchar_t alphabet[] = L"ab cx1X\x3042";
     std::mt19937 random(7);
     for (int round = 0; round < 3000; ++round) {
