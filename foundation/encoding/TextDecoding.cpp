@@ -10,18 +10,19 @@
 
 namespace {
 
-// UTF-16 units up to the first U+0000; an odd last byte is no unit.
+// UTF-16 units up to the first U+0000; an odd last byte is no unit. Little-endian units
+// are copied as they are (wchar_t is UTF-16LE here), not appended one by one.
 std::wstring decodeUtf16(const unsigned char* data, size_t size, bool bigEndian) {
     size_t units = size / 2;
-    std::wstring text;
-    text.reserve(units);
-    for (size_t i = 0; i < units; ++i) {
-        unsigned char first = data[2 * i];
-        unsigned char second = data[2 * i + 1];
-        wchar_t unit = bigEndian ? static_cast<wchar_t>((first << 8) | second)
-                                 : static_cast<wchar_t>((second << 8) | first);
-        if (unit == L'\0') break;
-        text += unit;
+    size_t length = 0;
+    while (length < units && (data[2 * length] | data[2 * length + 1]) != 0) ++length;
+    std::wstring text(length, L'\0');
+    if (!bigEndian) {
+        if (length > 0) std::memcpy(&text[0], data, length * 2);
+        return text;
+    }
+    for (size_t i = 0; i < length; ++i) {
+        text[i] = static_cast<wchar_t>((data[2 * i] << 8) | data[2 * i + 1]);
     }
     return text;
 }

@@ -41,6 +41,28 @@ bool readAll(HANDLE file, std::string& bytes, size_t size) {
     return true;
 }
 
+// The rest of a file that began with a UTF-16LE byte-order mark, read straight into the
+// text (its units are the text's characters, so there is nothing to convert): the units
+// up to the first U+0000; an odd last byte is no unit.
+bool readUtf16LeBody(HANDLE file, size_t size, std::wstring& text) {
+    std::wstring units(size / 2, L'\0');
+    size_t done = 0;
+    const size_t wanted = units.size() * 2;
+    char* buffer = reinterpret_cast<char*>(&units[0]);
+    while (done < wanted) {
+        DWORD chunk = static_cast<DWORD>(wanted - done < kChunk ? wanted - done : kChunk);
+        DWORD read = 0;
+        if (!::ReadFile(file, buffer + done, chunk, &read, nullptr)) return false;
+        if (read == 0) break;
+        done += read;
+    }
+    units.resize(done / 2);
+    size_t nul = units.find(L'\0');
+    if (nul != std::wstring::npos) units.resize(nul);
+    text.swap(units);
+    return true;
+}
+
 bool writeAll(HANDLE file, const std::string& bytes) {
     size_t done = 0;
     while (done < bytes.size()) {
@@ -99,6 +121,28 @@ EncodingId readTextFile(const std::wstring& path, std::wstring& text, EncodingId
         ::CloseHandle(file);
         text.clear();
         return wanted == kEncodingUndefined ? kEncodingUtf16Le : wanted;
+    }
+    // The byte-order mark decides over the wanted encoding, as in decodeText.
+    unsigned char mark[2] = {};
+    DWORD markBytes = 0;
+    if (size.QuadPart >= 2 && ::ReadFile(file, mark, 2, &markBytes, nullptr) && markBytes == 2 && mark[0] == 0xFF &&
+        mark[1] == 0xFE) {
+        std::wstring decoded;
+        bool read = false;
+        try {
+            read = readUtf16LeBody(file, static_cast<size_t>(size.QuadPart) - 2, decoded);
+        } catch (const std::bad_alloc&) {
+            read = false;
+        }
+        ::CloseHandle(file);
+        if (!read) return -1;
+        text.swap(decoded);
+        return kEncodingUtf16Le;
+    }
+    LARGE_INTEGER start = {};
+    if (!::SetFilePointerEx(file, start, nullptr, FILE_BEGIN)) {
+        ::CloseHandle(file);
+        return -1;
     }
     std::string bytes;
     bool read = false;

@@ -16,25 +16,40 @@ void addCaseVariants(FirstChars& first, int c) {
     first.add(toUpperChar(toLowerChar(c)));
 }
 
-bool sameText(const wchar_t* text, const std::wstring& pattern, bool ignoreCase) {
-    size_t count = pattern.size();
-    if (!ignoreCase) return pattern.compare(0, count, text, count) == 0;
-    for (size_t i = 0; i < count; ++i) {
-        if (!equalFolded(text[i], pattern[i])) return false;
-    }
-    return true;
-}
-
 } // namespace
 
 CStringElxT::CStringElxT(std::wstring text, bool rightToLeft, bool ignoreCase)
-    : mText(std::move(text)), mRightToLeft(rightToLeft), mIgnoreCase(ignoreCase) {}
+    : mText(std::move(text)), mUpper(caseTable().upper), mRightToLeft(rightToLeft), mIgnoreCase(ignoreCase) {
+    if (mIgnoreCase) {
+        mFolded = mText;
+        for (wchar_t& c : mFolded) c = static_cast<wchar_t>(toUpperChar(c));
+    }
+}
+
+// Two characters are equal without case when their toUpperChar forms are: the pattern's
+// side is folded in advance.
+bool CStringElxT::sameAt(const wchar_t* text) const {
+    const wchar_t* pattern = mText.data();
+    size_t count = mText.size();
+    if (!mIgnoreCase) {
+        for (size_t i = 0; i < count; ++i) {
+            if (text[i] != pattern[i]) return false;
+        }
+        return true;
+    }
+    const wchar_t* folded = mFolded.data();
+    for (size_t i = 0; i < count; ++i) {
+        int c = text[i];
+        if (c != pattern[i] && foldWith(mUpper, c) != folded[i]) return false;
+    }
+    return true;
+}
 
 bool CStringElxT::match(CContext& context) const {
     int count = static_cast<int>(mText.size());
     int from = mRightToLeft ? context.position - count : context.position;
     if (from < 0 || from + count > context.length()) return false;
-    if (!sameText(context.text.getBuffer() + from, mText, mIgnoreCase)) return false;
+    if (!sameAt(context.text.getBuffer() + from)) return false;
     context.position = mRightToLeft ? from : from + count;
     return true;
 }
@@ -59,9 +74,16 @@ bool CStringElxT::collectFirstChars(FirstChars& first) const {
     return false;
 }
 
+void CCharClassElxT::prepareTable() {
+    for (int c = 0; c < 256; ++c) {
+        if (contains(c)) mLatin[c >> 5] |= 1u << (c & 31);
+    }
+    mHigh = highAnswer();
+}
+
 bool CCharClassElxT::match(CContext& context) const {
     int index = mRightToLeft ? context.position - 1 : context.position;
-    if (index < 0 || index >= context.length() || !contains(context.text[index])) return false;
+    if (index < 0 || index >= context.length() || !test(context.text[index])) return false;
     context.position += mRightToLeft ? -1 : 1;
     return true;
 }
@@ -101,6 +123,21 @@ bool CRangeElxT::holds(int c) const {
 
 bool CRangeElxT::contains(int c) const {
     return holds(c) != mNegated;
+}
+
+int CRangeElxT::highAnswer() const {
+    if (mChars.getSize() > 0 && mChars[mChars.getSize() - 1] > 255) return -1;
+    for (const auto& range : mRanges) {
+        if (range.second > 255) return -1;
+    }
+    // Only the embedded classes can hold a character above 255.
+    bool held = false;
+    for (const CCharClassElxT* embedded : mClasses) {
+        int answer = embedded->highAnswer();
+        if (answer < 0) return -1;
+        held = held || answer == 1;
+    }
+    return held != mNegated ? 1 : 0;
 }
 
 bool CRangeElxT::addChars(FirstChars& first) const {
@@ -174,6 +211,12 @@ bool CPosixElxT::contains(int c) const {
     return in != mNegated;
 }
 
+int CPosixElxT::highAnswer() const {
+    // "ascii", "lower", "upper" and "blank" hold nothing above 255; the others ask the runtime.
+    if (mKind == 2 || mKind == 6 || mKind == 10 || mKind == 12) return mNegated ? 1 : 0;
+    return -1;
+}
+
 bool CBoundaryElxT::match(CContext& context) const {
     int p = context.position;
     int n = context.length();
@@ -204,10 +247,18 @@ bool CBackrefElxT::match(CContext& context) const {
     int count = end - start;
     int from = mRightToLeft ? context.position - count : context.position;
     if (from < 0 || from + count > context.length()) return false;
-    for (int i = 0; i < count; ++i) {
-        int a = context.text[from + i];
-        int b = context.text[start + i];
-        if (mIgnoreCase ? !equalFolded(a, b) : a != b) return false;
+    const wchar_t* text = context.text.getBuffer();
+    if (mIgnoreCase) {
+        const wchar_t* upper = caseTable().upper;
+        for (int i = 0; i < count; ++i) {
+            int a = text[from + i];
+            int b = text[start + i];
+            if (a != b && foldWith(upper, a) != foldWith(upper, b)) return false;
+        }
+    } else {
+        for (int i = 0; i < count; ++i) {
+            if (text[from + i] != text[start + i]) return false;
+        }
     }
     context.push(context.position);
     context.position = mRightToLeft ? from : from + count;

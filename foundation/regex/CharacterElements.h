@@ -4,6 +4,7 @@
 #include "foundation/regex/RegexElement.h"
 #include "foundation/regex/SortedBuffer.h"
 
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -25,9 +26,17 @@ public:
     bool collectFirstChars(FirstChars& first) const override;
     const std::wstring& text() const { return mText; }
     bool ignoresCase() const { return mIgnoreCase; }
+    bool rightToLeft() const { return mRightToLeft; }
+    // Whether the run (left to right) stands in text at p, without touching a context.
+    bool standsAt(const wchar_t* text, int length, int p) const {
+        return p >= 0 && static_cast<int>(mText.size()) <= length - p && sameAt(text + p);
+    }
 
 private:
+    bool sameAt(const wchar_t* text) const;
     std::wstring mText;
+    std::wstring mFolded;  // the text folded with toUpperChar, under IGNORECASE
+    const wchar_t* mUpper;  // the case table's upper-case mapping
     bool mRightToLeft;
     bool mIgnoreCase;
 };
@@ -43,9 +52,24 @@ public:
     bool collectFirstChars(FirstChars& first) const override;
     // Adds the characters of the class; false when that is not practical (negated sets).
     virtual bool addChars(FirstChars&) const { return false; }
+    bool rightToLeft() const { return mRightToLeft; }
+
+    // Keeps the answers of `contains` for 0..255, and for all characters above when they
+    // answer alike, in a table: the per-character test of the matcher's loops. The
+    // builder calls it once the class is complete.
+    void prepareTable();
+    // contains(c) through that table.
+    bool test(int c) const {
+        if (static_cast<unsigned>(c) < 256u) return ((mLatin[c >> 5] >> (c & 31)) & 1u) != 0;
+        return mHigh >= 0 ? mHigh != 0 : contains(c);
+    }
+    // 1 when every character above 255 is in the class, 0 when none is, else -1.
+    virtual int highAnswer() const { return -1; }
 
 private:
     bool mRightToLeft;
+    uint32_t mLatin[8] = {};
+    int mHigh = -1;
 };
 
 class CRangeElxT : public CCharClassElxT {
@@ -59,6 +83,7 @@ public:
     void widenCase();
     bool contains(int c) const override;
     bool addChars(FirstChars& first) const override;
+    int highAnswer() const override;
 
 private:
     bool holds(int c) const;
@@ -76,6 +101,7 @@ public:
     CPosixElxT(int kind, bool negated, bool rightToLeft)
         : CCharClassElxT(rightToLeft), mKind(kind), mNegated(negated) {}
     bool contains(int c) const override;
+    int highAnswer() const override;
 
 private:
     int mKind;

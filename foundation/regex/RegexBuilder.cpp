@@ -3,6 +3,8 @@
 #include "foundation/regex/RegexCharacters.h"
 #include "foundation/regex/RegexParserHelpers.h"
 
+#include <algorithm>
+
 using namespace regexchars;
 using namespace regexbuild;
 
@@ -41,6 +43,8 @@ void CBuilderT<wchar_t>::clear() {
     mGroupCount = 0;
     mFirstChars.reset();
     mLeadingDotStar = NoDotStar;
+    mLeadingTest = nullptr;
+    mLeadingText = nullptr;
     mGroupNames.clear();
 }
 
@@ -100,10 +104,14 @@ void CBuilderT<wchar_t>::build(const std::wstring& pattern, int flags) {
     int current = flags;
     mRoot = parseAlternation(current, 0);
     resolve();
+    prepareElements();
     if ((flags & RIGHTTOLEFT) == 0) {
         auto first = std::make_unique<FirstChars>();
         bool canBeEmpty = mRoot->collectFirstChars(*first);
-        if (!canBeEmpty && !first->any) mFirstChars = std::move(first);
+        if (!canBeEmpty && !first->any) {
+            first->settle();
+            mFirstChars = std::move(first);
+        }
         findLeadingDotStar();
     }
     mLexer.reset();
@@ -376,8 +384,94 @@ void CBuilderT<wchar_t>::findLeadingDotStar() {
         if (list->rightToLeft() || list->items().empty()) return;
         first = list->items().front();
     }
+    if (dynamic_cast<const CBoundaryElxT*>(first) != nullptr) mLeadingTest = first;
+    const auto* text = dynamic_cast<const CStringElxT*>(first);
+    if (text != nullptr && !text->rightToLeft() && !text->text().empty()) mLeadingText = text;
     const auto* greedy = dynamic_cast<const CGreedyElxT*>(first);
     if (greedy == nullptr || greedy->minimum() != 0 || greedy->maximum() != kUnbounded) return;
     if (greedy->inner() == mStock[1]) mLeadingDotStar = DotStarToLineEnd;
     if (greedy->inner() == mStock[3]) mLeadingDotStar = DotStarToTextEnd;
+}
+
+// Completes the elements once the tree stands: the character tables of the classes, the
+// branch filters of the alternatives, and the repeats that need not give anything back.
+void CBuilderT<wchar_t>::prepareElements() {
+    for (ElxInterface* element : mElements) {
+        if (auto* characterClass = dynamic_cast<CCharClassElxT*>(element)) {
+            characterClass->prepareTable();
+        } else if (auto* alternative = dynamic_cast<CAlternativeElxT*>(element)) {
+            alternative->prepareFilters();
+        }
+    }
+    stopNeedlessGiveBacks();
+}
+
+namespace {
+
+// Whether no character that can begin a repetition of inner is in follower (a set that
+// is not `any`).
+bool beginsApart(const ElxInterface* inner, const FirstChars& follower) {
+    if (const auto* characterClass = dynamic_cast<const CCharClassElxT*>(inner)) {
+        for (size_t word = 0; word < follower.bits.size(); ++word) {
+            uint32_t bits = follower.bits[word];
+            for (int bit = 0; bits != 0; ++bit, bits >>= 1) {
+                if ((bits & 1u) != 0 && characterClass->contains(static_cast<int>(word * 32) + bit)) return false;
+            }
+        }
+        return true;
+    }
+    FirstChars own;
+    if (inner->collectFirstChars(own) || own.any) return false;
+    for (size_t word = 0; word < own.bits.size(); ++word) {
+        if ((own.bits[word] & follower.bits[word]) != 0) return false;
+    }
+    return true;
+}
+
+} // namespace
+
+// A greedy repeat of a fixed-width element (alone or as a group's whole content), followed
+// in a left-to-right sequence by an element that must begin with a character no
+// repetition can begin with: every repetition given back leaves the position where the
+// follower fails, so the repeat gives none back. A reluctant repeat there learns what
+// its follower can begin with, and stops only where it can. Recursion can run a group
+// with another follower, so a pattern with recursion keeps the plain behaviour.
+void CBuilderT<wchar_t>::stopNeedlessGiveBacks() {
+    for (ElxInterface* element : mElements) {
+        if (dynamic_cast<CDelegateElxT*>(element) != nullptr) return;
+    }
+    std::vector<const CGreedyElxT*> needless;
+    std::vector<std::pair<const CReluctantElxT*, StartFilter>> followers;
+    for (ElxInterface* element : mElements) {
+        const auto* list = dynamic_cast<const CListElxT*>(element);
+        if (list == nullptr || list->rightToLeft()) continue;
+        const std::vector<const ElxInterface*>& items = list->items();
+        for (size_t i = 0; i + 1 < items.size(); ++i) {
+            const ElxInterface* item = items[i];
+            if (const auto* bracket = dynamic_cast<const CBracketElxT*>(item)) item = bracket->content();
+            if (const auto* reluctant = dynamic_cast<const CReluctantElxT*>(item)) {
+                if (!reluctant->rightToLeft()) followers.emplace_back(reluctant, StartFilter(*items[i + 1]));
+                continue;
+            }
+            const auto* greedy = dynamic_cast<const CGreedyElxT*>(item);
+            if (greedy == nullptr || greedy->rightToLeft() || greedy->inner()->simpleWidth() < 1) continue;
+            FirstChars follower;
+            if (items[i + 1]->collectFirstChars(follower) || follower.any) continue;
+            if (beginsApart(greedy->inner(), follower)) needless.push_back(greedy);
+        }
+    }
+    auto byRepeat = [](const std::pair<const CReluctantElxT*, StartFilter>& a,
+                       const std::pair<const CReluctantElxT*, StartFilter>& b) { return a.first < b.first; };
+    std::sort(followers.begin(), followers.end(), byRepeat);
+    for (ElxInterface* element : mElements) {
+        auto* reluctant = dynamic_cast<CReluctantElxT*>(element);
+        if (reluctant == nullptr) continue;
+        auto found = std::lower_bound(followers.begin(), followers.end(), std::make_pair(reluctant, StartFilter()), byRepeat);
+        if (found != followers.end() && found->first == reluctant) reluctant->setFollower(found->second);
+    }
+    std::sort(needless.begin(), needless.end());
+    for (ElxInterface* element : mElements) {
+        auto* greedy = dynamic_cast<CGreedyElxT*>(element);
+        if (greedy != nullptr && std::binary_search(needless.begin(), needless.end(), greedy)) greedy->setNoGiveBack();
+    }
 }

@@ -45,6 +45,12 @@ public:
     // every later one up to the next line feed (or, under SINGLELINE, everywhere).
     enum LeadingDotStar { NoDotStar, DotStarToLineEnd, DotStarToTextEnd };
     LeadingDotStar leadingDotStar() const { return mLeadingDotStar; }
+    // A zero-width test every match must pass at its start ("^", \b ... first in the
+    // pattern), or null: the search checks it before running the pattern.
+    const ElxInterface* leadingTest() const { return mLeadingTest; }
+    // A literal run every match begins with, or null: the search compares it before
+    // running the pattern.
+    const CStringElxT* leadingText() const { return mLeadingText; }
 
     template <class T, class... Args> T* keep(Args&&... args) {
         T* element = new T(std::forward<Args>(args)...);
@@ -90,6 +96,8 @@ private:
     void restore(const Saved& saved);
     void resolve();
     void findLeadingDotStar();
+    void prepareElements();
+    void stopNeedlessGiveBacks();
 
     std::vector<ElxInterface*> mElements;
     const ElxInterface* mStock[17] = {};
@@ -98,6 +106,8 @@ private:
     int mGroupCount = 0;
     std::unique_ptr<FirstChars> mFirstChars;
     LeadingDotStar mLeadingDotStar = NoDotStar;
+    const ElxInterface* mLeadingTest = nullptr;
+    const CStringElxT* mLeadingText = nullptr;
     std::vector<std::pair<std::wstring, int>> mGroupNames;
 
     // Parse state.

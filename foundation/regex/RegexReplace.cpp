@@ -136,6 +136,10 @@ std::wstring CRegexpT<wchar_t>::replace(const std::wstring& text, const std::wst
     while ((count < 0 || static_cast<int>(matches.size()) < count) && pos >= 0 && pos <= length) {
         MatchResultT found = match(text.c_str(), length, pos, ctx);
         if (!found.isMatched()) break;
+        // A match reaching back over the search position (recursion into a group of the
+        // other direction) would overlap what is already replaced and could be found
+        // again and again: the replacing ends there.
+        if (rightToLeft ? found.getEnd() > pos : found.getStart() < pos) break;
         bool empty = found.getStart() == found.getEnd();
         if (rightToLeft) {
             pos = empty ? found.getStart() - 1 : found.getStart();

@@ -1,5 +1,6 @@
 #include "foundation/regex/Regexp.h"
 
+#include <algorithm>
 #include <cwchar>
 #include <new>
 
@@ -13,20 +14,23 @@ MatchResultT CRegexpT<wchar_t>::match(const wchar_t* text, int start, CContext* 
     return match(text, static_cast<int>(std::wcslen(text)), start, context);
 }
 
+// Each group's offsets are given in text order: recursion into a group built for the
+// other direction (a look-behind's group from a left-to-right pattern, or the reverse)
+// moves the position backwards, and a reversed pair would give callers a negative length.
 MatchResultT CRegexpT<wchar_t>::resultOf(const CContext& context, int start, int end) const {
     int groups = groupCount();
     CBufferT<int> words;
     words.resize(2 + 2 * (groups + 1), -1);
     words[0] = 1;
     words[1] = groups;
-    words[2] = start;
-    words[3] = end;
+    words[2] = std::min(start, end);
+    words[3] = std::max(start, end);
     for (int group = 1; group <= groups; ++group) {
         int groupStart = context.captures[2 * group];
         int groupEnd = context.captures[2 * group + 1];
         if (groupStart >= 0 && groupEnd >= 0) {
-            words[2 + 2 * group] = groupStart;
-            words[3 + 2 * group] = groupEnd;
+            words[2 + 2 * group] = std::min(groupStart, groupEnd);
+            words[3 + 2 * group] = std::max(groupStart, groupEnd);
         }
     }
     return MatchResultT(std::move(words));
@@ -43,13 +47,21 @@ MatchResultT CRegexpT<wchar_t>::match(const wchar_t* text, int length, int start
     ctx.prepare(text, length, groupCount(), start);
     const FirstChars* first = mBuilder.firstChars();
     CBuilderT<wchar_t>::LeadingDotStar dotStar = mBuilder.leadingDotStar();
+    const ElxInterface* leadingTest = mBuilder.leadingTest();
+    const CStringElxT* leadingText = mBuilder.leadingText();
     try {
         if (!rightToLeft) {
             for (int p = start; p <= length; ++p) {
                 if (first != nullptr) {
-                    while (p < length && !first->contains(text[p])) ++p;
+                    p = first->scan(text, p, length);
                     if (p >= length) break;
                 }
+                if (leadingTest != nullptr) {
+                    // A zero-width test that moves nothing and records nothing.
+                    ctx.position = p;
+                    if (!leadingTest->match(ctx)) continue;
+                }
+                if (leadingText != nullptr && !leadingText->standsAt(text, length, p)) continue;
                 ctx.resetAttempt(p);
                 ctx.step();
                 if (root->match(ctx)) return resultOf(ctx, p, ctx.position);

@@ -1,8 +1,34 @@
 #include "foundation/regex/RepeatElements.h"
 
 CRepeatBaseElxT::CRepeatBaseElxT(const ElxInterface* inner, int minimum, int maximum, bool rightToLeft)
-    : mInner(inner), mMin(minimum), mMax(maximum), mRightToLeft(rightToLeft), mWidth(inner->simpleWidth()) {
+    : mInner(inner), mClass(dynamic_cast<const CCharClassElxT*>(inner)), mMin(minimum), mMax(maximum),
+      mRightToLeft(rightToLeft), mWidth(inner->simpleWidth()) {
     if (mWidth < 1) mWidth = 0;
+}
+
+int CRepeatBaseElxT::takeSimple(CContext& context, int limit) const {
+    int count = 0;
+    if (mClass == nullptr) {
+        while (count < limit && mInner->match(context)) ++count;
+        return count;
+    }
+    // A character class: one test per character, without a call through the element.
+    const wchar_t* text = context.text.getBuffer();
+    int p = context.position;
+    if (mClass->rightToLeft()) {
+        while (count < limit && p > 0 && mClass->test(text[p - 1])) {
+            --p;
+            ++count;
+        }
+    } else {
+        int n = context.length();
+        while (count < limit && p < n && mClass->test(text[p])) {
+            ++p;
+            ++count;
+        }
+    }
+    context.position = p;
+    return count;
 }
 
 bool CRepeatBaseElxT::collectFirstChars(FirstChars& first) const {
@@ -45,8 +71,7 @@ CGreedyElxT::Retreat CGreedyElxT::retreat(CContext& context, int& count) const {
 bool CGreedyElxT::match(CContext& context) const {
     if (mWidth > 0) {
         int start = context.position;
-        int count = 0;
-        while (count < mMax && mInner->match(context)) ++count;
+        int count = takeSimple(context, mMax);
         if (count < mMin) {
             context.position = start;
             return false;
@@ -65,7 +90,7 @@ bool CGreedyElxT::matchNext(CContext& context) const {
     if (mWidth > 0) {
         int count = context.pop();
         int start = context.pop();
-        if (count <= mMin) {
+        if (count <= mMin || mNoGiveBack) {
             context.position = start;
             return false;
         }
@@ -115,11 +140,17 @@ bool CReluctantElxT::retreat(CContext& context, int& count) const {
 bool CReluctantElxT::match(CContext& context) const {
     if (mWidth > 0) {
         int start = context.position;
-        int count = 0;
-        while (count < mMin && mInner->match(context)) ++count;
+        int count = takeSimple(context, mMin);
         if (count < mMin) {
             context.position = start;
             return false;
+        }
+        while (!followerMayBegin(context)) {
+            if (count >= mMax || !mInner->match(context)) {
+                context.position = start;
+                return false;
+            }
+            ++count;
         }
         context.push(start);
         context.push(count);
@@ -136,9 +167,11 @@ bool CReluctantElxT::matchNext(CContext& context) const {
         int count = context.pop();
         int start = context.pop();
         context.position = positionAfter(start, count);
-        if (count < mMax && mInner->match(context)) {
+        while (count < mMax && mInner->match(context)) {
+            ++count;
+            if (!followerMayBegin(context)) continue;
             context.push(start);
-            context.push(count + 1);
+            context.push(count);
             return true;
         }
         context.position = start;

@@ -1,7 +1,8 @@
 #include "foundation/regex/StructureElements.h"
 
 CListElxT::CListElxT(std::vector<const ElxInterface*> items, bool rightToLeft)
-    : mItems(std::move(items)), mRightToLeft(rightToLeft) {
+    : mItems(std::move(items)), mOrder(mItems.rbegin(), mItems.rend()), mRightToLeft(rightToLeft) {
+    if (!mRightToLeft) mOrder = mItems;
     for (const ElxInterface* element : mItems) {
         int width = element->simpleWidth();
         if (width < 0 || mSimpleWidth < 0) {
@@ -12,17 +13,14 @@ CListElxT::CListElxT(std::vector<const ElxInterface*> items, bool rightToLeft)
     }
 }
 
-const ElxInterface* CListElxT::item(int i) const {
-    return mRightToLeft ? mItems[mItems.size() - 1 - static_cast<size_t>(i)] : mItems[static_cast<size_t>(i)];
-}
-
 // Matches items i.. in order; on a failure backtracks into the latest item that has
 // another match. Answers false with every frame of this list popped.
 bool CListElxT::runFrom(CContext& context, int i) const {
-    int count = static_cast<int>(mItems.size());
+    const ElxInterface* const* item = mOrder.data();
+    int count = static_cast<int>(mOrder.size());
     while (i < count) {
         context.step();
-        if (item(i)->match(context)) {
+        if (item[i]->match(context)) {
             ++i;
             continue;
         }
@@ -30,7 +28,7 @@ bool CListElxT::runFrom(CContext& context, int i) const {
             if (i == 0) return false;
             --i;
             context.step();
-            if (item(i)->matchNext(context)) {
+            if (item[i]->matchNext(context)) {
                 ++i;
                 break;
             }
@@ -44,9 +42,9 @@ bool CListElxT::match(CContext& context) const {
 }
 
 bool CListElxT::matchNext(CContext& context) const {
-    for (int i = static_cast<int>(mItems.size()) - 1; i >= 0; --i) {
+    for (int i = static_cast<int>(mOrder.size()) - 1; i >= 0; --i) {
         context.step();
-        if (item(i)->matchNext(context)) return runFrom(context, i + 1);
+        if (mOrder[static_cast<size_t>(i)]->matchNext(context)) return runFrom(context, i + 1);
     }
     return false;
 }
@@ -63,7 +61,10 @@ bool CListElxT::collectFirstChars(FirstChars& first) const {
 }
 
 bool CAlternativeElxT::matchFrom(CContext& context, size_t branch) const {
+    int p = context.position;
+    int c = p >= 0 && p < context.length() ? context.text[p] : -1;
     for (; branch < mBranches.size(); ++branch) {
+        if (!mFilters.empty() && !mFilters[branch].mayBegin(c)) continue;
         context.step();
         if (mBranches[branch]->match(context)) {
             context.push(static_cast<int>(branch));
@@ -85,6 +86,11 @@ bool CAlternativeElxT::matchNext(CContext& context) const {
         return true;
     }
     return matchFrom(context, branch + 1);
+}
+
+void CAlternativeElxT::prepareFilters() {
+    mFilters.clear();
+    for (const ElxInterface* branch : mBranches) mFilters.emplace_back(*branch);
 }
 
 bool CAlternativeElxT::collectFirstChars(FirstChars& first) const {

@@ -2,6 +2,7 @@
 // Elements that combine other elements: sequences, alternatives, groups, atomic groups,
 // look-around, conditionals and recursion.
 #include "foundation/regex/RegexElement.h"
+#include "foundation/regex/StartFilter.h"
 
 #include <vector>
 
@@ -16,9 +17,9 @@ public:
     bool rightToLeft() const { return mRightToLeft; }
 
 private:
-    const ElxInterface* item(int i) const;
     bool runFrom(CContext& context, int i) const;
     std::vector<const ElxInterface*> mItems;
+    std::vector<const ElxInterface*> mOrder;  // the items in matching order
     bool mRightToLeft;
     int mSimpleWidth = 0;
 };
@@ -29,10 +30,15 @@ public:
     bool match(CContext& context) const override;
     bool matchNext(CContext& context) const override;
     bool collectFirstChars(FirstChars& first) const override;
+    // Notes for each branch the characters it can begin with, so that the match skips
+    // branches that cannot begin at the position. The builder calls it once the tree is
+    // complete.
+    void prepareFilters();
 
 private:
     bool matchFrom(CContext& context, size_t branch) const;
     std::vector<const ElxInterface*> mBranches;
+    std::vector<StartFilter> mFilters;  // one a branch, or none
 };
 
 // A capturing group: records where its content matched, restoring the old capture when
@@ -44,6 +50,7 @@ public:
     void setContent(const ElxInterface* content) { mContent = content; }
     void setNumber(int number) { mNumber = number; }
     int number() const { return mNumber; }
+    const ElxInterface* content() const { return mContent; }
     bool match(CContext& context) const override;
     bool matchNext(CContext& context) const override;
     bool collectFirstChars(FirstChars& first) const override { return mContent->collectFirstChars(first); }

@@ -157,3 +157,26 @@ TEST(EncodingTextFile, FilesOfTwoGigabytesAreRefused) {
     EXPECT_EQ(readTextFile(path, text, -1), -1);
     EXPECT_EQ(text, L"kept");
 }
+
+TEST(EncodingTextFile, Utf16LeFilesReadAsTheirMarkSays) {
+    TempDirectory dir;
+    std::wstring path = dir.file(L"units.txt");
+    const struct {
+        std::string bytes;
+        EncodingId wanted;
+        EncodingId id;
+        std::wstring text;
+    } cases[] = {
+        {std::string("\xFF\xFE" "a\0\x42\x30" "b", 7), 5, 1, L"a\u3042"},  // odd last byte
+        {std::string("\xFF\xFE" "a\0\0\0b\0", 8), -1, 1, L"a"},           // up to U+0000
+        {std::string("\xFF\xFE", 2), 3, 1, L""},
+        {std::string("\xFF", 1), 1, 1, L""},
+        {std::string("\xFE\xFF\0A", 4), 1, 2, L"A"},
+    };
+    for (const auto& c : cases) {
+        writeBytes(path, c.bytes);
+        std::wstring text = L"old";
+        EXPECT_EQ(readTextFile(path, text, c.wanted), c.id) << c.bytes.size();
+        EXPECT_EQ(text, c.text) << c.bytes.size();
+    }
+}

@@ -82,3 +82,20 @@ TEST(RegexReplace, WorkerThreadsReplaceAtTheSameTime) {
     for (std::thread& thread : threads) thread.join();
     for (const std::wstring& result : results) EXPECT_EQ(result, L"two one four three");
 }
+
+// Recursion into a group built for the other direction moves the position backwards.
+// Such a match was reported with its end before its start, and replacing found it
+// again and again without end (the count here only keeps a failure short).
+TEST(RegexReplace, MatchesReachingBackOverTheSearchPositionEndTheReplacing) {
+    CRegexp behind(L"(?<=(\\w))(?1)");
+    MatchResultT match = behind.match(std::wstring(L"xa"));
+    EXPECT_EQ(match.getStart(), 0);
+    EXPECT_EQ(match.getEnd(), 1);
+    EXPECT_EQ(behind.replace(L"xa", L"<$&>", -1, 5), L"<x>a");
+
+    CRegexp ahead(L"(?1)(?=(\\w))", RIGHTTOLEFT);
+    match = ahead.match(std::wstring(L"ab"));
+    EXPECT_EQ(match.getStart(), 1);
+    EXPECT_EQ(match.getEnd(), 2);
+    EXPECT_EQ(ahead.replace(L"ab", L"<$&>", -1, 5), L"a<b>");
+}

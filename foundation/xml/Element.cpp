@@ -9,7 +9,8 @@ Element* asElement(Node* node) {
     return dynamic_cast<Element*>(node);
 }
 
-void appendEscaped(std::wstring& out, const std::wstring& text, bool attribute) {
+template <class String>
+void appendEscaped(std::wstring& out, const String& text, bool attribute) {
     for (wchar_t c : text) {
         switch (c) {
         case L'&': out += L"&amp;"; break;
@@ -30,13 +31,29 @@ void appendIndent(std::wstring& out, int depth) {
     out.append(static_cast<size_t>(depth), L'\t');
 }
 
+const std::wstring& noName() {
+    static const std::wstring empty;
+    return empty;
+}
+
+const Element::AttributeMap& noAttributes() {
+    static const Element::AttributeMap empty;
+    return empty;
+}
+
+Element::SharedName shareName(const std::wstring& name) {
+    return name.empty() ? nullptr : std::make_shared<const std::wstring>(name);
+}
+
 }  // namespace
 
-Element::Element(const std::wstring& name) : mName(name) {}
+Element::Element(const std::wstring& name) : mName(shareName(name)) {}
+
+Element::Element(SharedName name) : mName(name != nullptr && !name->empty() ? std::move(name) : nullptr) {}
 
 Element::Element() = default;
 
-Element::Element(const TagRecord& tag) : mName(tag.name), mEmptyElement(tag.emptyElement) {
+Element::Element(const TagRecord& tag) : mName(shareName(tag.name)), mEmptyElement(tag.emptyElement) {
     setAttributes(tag.attributes);
 }
 
@@ -60,13 +77,26 @@ void Element::assign(const Element& other) {
     }
     mName = other.mName;
     mText = other.mText;
-    mAttributes = other.mAttributes;
-    mAttributeOrder = other.mAttributeOrder;
+    if (other.mAttributes == nullptr) {
+        if (mAttributes != nullptr) mAttributes->clear();
+    } else if (mAttributes != nullptr) {
+        mAttributes->copyFrom(*other.mAttributes);
+    } else {
+        mAttributes.reset(new ElementAttributes(*other.mAttributes));
+    }
     mCaseSensitive = other.mCaseSensitive;
     mCData = other.mCData;
     mEmptyElement = other.mEmptyElement;
     deleteChildren();
     for (Element* copy : copies) appendChild(copy);
+}
+
+const std::wstring& Element::getName() const {
+    return mName != nullptr ? *mName : noName();
+}
+
+void Element::setTagName(const std::wstring& name) {
+    mName = shareName(name);
 }
 
 std::vector<Element*> Element::getChildren() const {
@@ -79,7 +109,7 @@ std::vector<Element*> Element::getChildren() const {
 
 Element* Element::getElementByTagName(const std::wstring& tag) const {
     if (tag.empty()) return nullptr;
-    if (mName == tag) return const_cast<Element*>(this);
+    if (getName() == tag) return const_cast<Element*>(this);
     for (Node* n = getFirstChild(); n != nullptr; n = n->getNextSibling()) {
         Element* child = asElement(n);
         if (child == nullptr) continue;
@@ -93,45 +123,60 @@ void Element::getElementsByTagName(const std::wstring& tag, std::vector<Element*
     for (Node* n = getFirstChild(); n != nullptr; n = n->getNextSibling()) {
         Element* child = asElement(n);
         if (child == nullptr) continue;
-        if (child->mName == tag) found.push_back(child);
+        if (child->getName() == tag) found.push_back(child);
         child->getElementsByTagName(tag, found);
     }
 }
 
+ElementAttributes& Element::attributes() {
+    if (mAttributes == nullptr) mAttributes.reset(new ElementAttributes);
+    return *mAttributes;
+}
+
+const ElementAttributes::Entry* Element::findEntry(const std::wstring& name) const {
+    return mAttributes != nullptr ? mAttributes->find(name, mCaseSensitive) : nullptr;
+}
+
 void Element::setAttributes(const AttributeMap& attributes) {
-    mAttributes = attributes;
-    mAttributeOrder.clear();
-    mAttributeOrder.reserve(mAttributes.size());
-    for (const auto& attribute : mAttributes) mAttributeOrder.push_back(attribute.first);
+    if (attributes.empty() && mAttributes == nullptr) return;
+    this->attributes().assign(attributes);
+}
+
+void Element::setSortedAttributes(const Attribute* first, const Attribute* last) {
+    if (first == last && mAttributes == nullptr) return;
+    attributes().assignSorted(first, last);
+}
+
+const Element::AttributeMap& Element::getAttributes() const {
+    return mAttributes != nullptr ? mAttributes->map() : noAttributes();
+}
+
+std::vector<std::wstring> Element::getAttributeOrder() const {
+    return mAttributes != nullptr ? mAttributes->order() : std::vector<std::wstring>();
 }
 
 Element::AttributeMap::const_iterator Element::findAttribute(const std::wstring& name) const {
-    auto found = mAttributes.find(name);
-    if (found != mAttributes.end() || mCaseSensitive) return found;
-    for (auto it = mAttributes.begin(); it != mAttributes.end(); ++it) {
+    const AttributeMap& values = getAttributes();
+    auto found = values.find(name);
+    if (found != values.end() || mCaseSensitive) return found;
+    for (auto it = values.begin(); it != values.end(); ++it) {
         if (_wcsicmp(it->first.c_str(), name.c_str()) == 0) return it;
     }
-    return mAttributes.end();
+    return values.end();
 }
 
 std::wstring Element::getAttribute(const std::wstring& name, const std::wstring& defaultValue) const {
-    auto found = findAttribute(name);
-    return found != mAttributes.end() ? found->second : defaultValue;
+    const ElementAttributes::Entry* found = findEntry(name);
+    return found != nullptr ? std::wstring(found->value) : defaultValue;
 }
 
 int Element::getIntAttribute(const std::wstring& name, int defaultValue) const {
-    auto found = findAttribute(name);
-    return found != mAttributes.end() ? _wtoi(found->second.c_str()) : defaultValue;
+    const ElementAttributes::Entry* found = findEntry(name);
+    return found != nullptr ? _wtoi(found->value.c_str()) : defaultValue;
 }
 
 void Element::setAttribute(const std::wstring& name, const std::wstring& value) {
-    auto found = mAttributes.find(name);
-    if (found == mAttributes.end()) {
-        mAttributeOrder.push_back(name);
-        mAttributes.emplace(name, value);
-    } else {
-        found->second = value;
-    }
+    attributes().set(name, value);
 }
 
 void Element::setIntAttribute(const std::wstring& name, int value) {
@@ -144,7 +189,7 @@ void Element::setText(const std::wstring& text) {
         return;
     }
     if (isTextNode()) {
-        mText = text;
+        mText.assign(text.data(), text.size());
         return;
     }
     for (Node* n = getFirstChild(); n != nullptr; n = n->getNextSibling()) {
@@ -155,24 +200,26 @@ void Element::setText(const std::wstring& text) {
         }
     }
     Element* node = new Element();
-    node->mText = text;
+    node->mText.assign(text.data(), text.size());
     appendChild(node);
 }
 
 void Element::setSDATA(const std::wstring& text) {
-    if (!mName.empty()) return;
-    mText = text;
+    if (mName != nullptr) return;
+    mText.assign(text.data(), text.size());
     mCData = true;
     // "]]>" would end the section early.
-    static const std::wstring kEnd = L"]]>";
-    static const std::wstring kEscapedEnd = L"]]&gt;";
-    for (size_t at = mText.find(kEnd); at != std::wstring::npos; at = mText.find(kEnd, at + kEscapedEnd.size())) {
-        mText.replace(at, kEnd.size(), kEscapedEnd);
+    static const wchar_t kEnd[] = L"]]>";
+    static const wchar_t kEscapedEnd[] = L"]]&gt;";
+    const size_t endLength = 3;
+    const size_t escapedLength = 6;
+    for (size_t at = mText.find(kEnd, 0, endLength); at != Text::npos; at = mText.find(kEnd, at + escapedLength, endLength)) {
+        mText.replace(at, endLength, kEscapedEnd, escapedLength);
     }
 }
 
 void Element::appendAllText(std::wstring& out) const {
-    out += mText;
+    out.append(mText.data(), mText.size());
     for (Node* n = getFirstChild(); n != nullptr; n = n->getNextSibling()) {
         if (Element* child = asElement(n)) child->appendAllText(out);
     }
@@ -200,8 +247,7 @@ std::wstring Element::getText() const {
 
 void Element::clear() {
     deleteChildren();
-    mAttributes.clear();
-    mAttributeOrder.clear();
+    if (mAttributes != nullptr) mAttributes->clear();
     mText.clear();
 }
 
@@ -220,22 +266,22 @@ std::wstring Element::escapeText(const std::wstring& text) {
 }
 
 std::wstring Element::getStartTag() const {
-    if (isTextNode()) return mText;
-    std::wstring tag = L"<" + mName;
-    for (const std::wstring& name : mAttributeOrder) {
-        auto found = mAttributes.find(name);
-        if (found == mAttributes.end()) continue;
-        tag += L' ';
-        tag += name;
-        tag += L"=\"";
-        appendEscaped(tag, found->second, true);
-        tag += L'"';
+    if (isTextNode()) return getOwnText();
+    std::wstring tag = L"<" + getName();
+    if (mAttributes != nullptr) {
+        mAttributes->forEachInOrder([&tag](const ElementAttributes::Entry& attribute) {
+            tag += L' ';
+            tag.append(attribute.name.data(), attribute.name.size());
+            tag += L"=\"";
+            appendEscaped(tag, attribute.value, true);
+            tag += L'"';
+        });
     }
     if (writesAsEmptyTag()) {
         tag += L" />";
     } else if (mCData) {
         tag += L"![CDATA[";
-        tag += mText;
+        tag.append(mText.data(), mText.size());
         tag += L"]]>";
     } else {
         tag += L'>';
@@ -281,12 +327,17 @@ void Element::appendXml(std::wstring& out, int depth, bool inlined) const {
         if (childLines) appendIndent(out, depth);
     }
     out += L"</";
-    out += mName;
+    out += getName();
     out += L'>';
 }
 
 std::wstring Element::toXML() const {
-    if (isTextNode()) return escapeText(mText);
+    if (isTextNode()) {
+        std::wstring out;
+        out.reserve(mText.size());
+        appendEscaped(out, mText, false);
+        return out;
+    }
     std::wstring out;
     appendXml(out, getDepth(), false);
     return out;

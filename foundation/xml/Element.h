@@ -4,17 +4,24 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "foundation/xml/ElementAttributes.h"
 #include "foundation/xml/Node.h"
 #include "foundation/xml/TagRecord.h"
 
 class Element : public Node {
 public:
     using AttributeMap = std::map<std::wstring, std::wstring>;
+    using Attribute = std::pair<std::wstring, std::wstring>;
+    // A name shared by the elements of a parsed document that carry it.
+    using SharedName = std::shared_ptr<const std::wstring>;
 
     explicit Element(const std::wstring& name);
+    explicit Element(SharedName name);
     Element();  // a text node (or, after setSDATA, a CDATA node)
     // Takes the tag's name, its attributes (written in name order) and its empty-tag form.
     explicit Element(const TagRecord& tag);
@@ -33,9 +40,9 @@ public:
     // toXML under the name the text-editor and downloader units use.
     std::wstring toXMLString() const { return toXML(); }
 
-    const std::wstring& getName() const { return mName; }
-    void setTagName(const std::wstring& name) { mName = name; }
-    bool isTextNode() const { return mName.empty() && !mCData; }
+    const std::wstring& getName() const;
+    void setTagName(const std::wstring& name);
+    bool isTextNode() const { return mName == nullptr && !mCData; }
     bool isCData() const { return mCData; }
     bool isEmptyElement() const { return mEmptyElement; }
     void setEmptyElement(bool empty) { mEmptyElement = empty; }
@@ -52,10 +59,14 @@ public:
 
     // Replaces all attributes; they are then written in name order.
     void setAttributes(const AttributeMap& attributes);
-    const AttributeMap& getAttributes() const { return mAttributes; }
-    const std::vector<std::wstring>& getAttributeOrder() const { return mAttributeOrder; }
+    // The same for attributes already in ascending name order without repeats (a parsed tag).
+    void setSortedAttributes(const Attribute* first, const Attribute* last);
+    // A map of all attributes, built on the first request after a change.
+    const AttributeMap& getAttributes() const;
+    // The names in the order in which they are written.
+    std::vector<std::wstring> getAttributeOrder() const;
     AttributeMap::const_iterator findAttribute(const std::wstring& name) const;
-    bool hasAttribute(const std::wstring& name) const { return findAttribute(name) != mAttributes.end(); }
+    bool hasAttribute(const std::wstring& name) const { return findEntry(name) != nullptr; }
     std::wstring getAttribute(const std::wstring& name, const std::wstring& defaultValue = L"") const;
     int getIntAttribute(const std::wstring& name, int defaultValue) const;
     // A new name is written after the existing ones.
@@ -68,7 +79,7 @@ public:
     // Makes an unnamed element a CDATA section holding the text ("]]>" escaped).
     void setSDATA(const std::wstring& text);
     // The element's own text, as stored.
-    const std::wstring& getOwnText() const { return mText; }
+    std::wstring getOwnText() const { return std::wstring(mText.data(), mText.size()); }
     // The own text followed by the text of every descendant.
     std::wstring getAllText() const;
     Element* getFirstCDataChild() const;
@@ -90,10 +101,16 @@ private:
     // inside mixed content) and its subtree get no indentation and no line ends.
     void appendXml(std::wstring& out, int depth, bool inlined) const;
 
-    std::wstring mText;
-    std::wstring mName;
-    AttributeMap mAttributes;
-    std::vector<std::wstring> mAttributeOrder;
+    // The attributes live apart from the element: most elements have none.
+    ElementAttributes& attributes();
+    const ElementAttributes::Entry* findEntry(const std::wstring& name) const;
+
+    // Text lives in the tree's memory too: a document holds many short texts.
+    using Text = std::basic_string<wchar_t, std::char_traits<wchar_t>, TreeAllocator<wchar_t>>;
+
+    Text mText;
+    SharedName mName;  // null for text and CDATA nodes
+    std::unique_ptr<ElementAttributes> mAttributes;
     bool mCaseSensitive = true;
     bool mCData = false;
     bool mEmptyElement = false;

@@ -2,12 +2,20 @@
 // children; deleting it deletes its whole subtree.
 #pragma once
 
+#include <cstddef>
+
+#include "foundation/xml/TreeMemory.h"
+
 class Node {
 public:
     Node() = default;
     virtual ~Node();
     Node(const Node&) = delete;
     Node& operator=(const Node&) = delete;
+
+    // Nodes of every kind come from the tree's own memory: a document has many of them.
+    static void* operator new(std::size_t size) { return TreeMemory::allocate(size); }
+    static void operator delete(void* block, std::size_t size) noexcept { TreeMemory::release(block, size); }
 
     Node* getParent() const { return mParent; }
     Node* getFirstChild() const { return mFirstChild; }

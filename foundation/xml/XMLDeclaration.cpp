@@ -20,8 +20,8 @@ std::wstring reducedEncodingName(const std::wstring& name) {
 
 void XMLParser::handleDeclaration() {
     auto value = [this](const wchar_t* name) {
-        auto found = mAttributes.find(name);
-        return found != mAttributes.end() ? found->second : std::wstring();
+        const std::wstring* found = findAttribute(name);
+        return found != nullptr ? *found : std::wstring();
     };
     std::wstring version = value(L"version");
     std::wstring encoding = value(L"encoding");
@@ -29,7 +29,8 @@ void XMLParser::handleDeclaration() {
     if (encoding.empty()) fail(L"encoding attribute is empty", __LINE__, 0);
 
     std::wstring declaration = L"<?xml version=\"" + version + L"\" encoding=\"" + encoding + L"\"";
-    for (const auto& attribute : mAttributes) {
+    for (size_t i = 0; i < mAttributeCount; ++i) {
+        const Element::Attribute& attribute = mAttributes[i];
         if (attribute.first == L"version" || attribute.first == L"encoding") continue;
         declaration += L" " + attribute.first + L"=\"" + attribute.second + L"\"";
     }

@@ -1,5 +1,6 @@
 #include "foundation/xml/XMLParser.h"
 
+#include <algorithm>
 #include <cwctype>
 
 #include "foundation/system/ParserException.h"
@@ -17,11 +18,7 @@ enum State {
     kExpectQuote = 7,
     kAttributeValue = 8,
     kComment = 9,
-    kCommentDash = 10,
-    kCommentDashDash = 11,
     kCData = 12,
-    kCDataBracket = 13,
-    kCDataBrackets = 14,
     kDoctype = 15,
 };
 
@@ -40,11 +37,59 @@ bool isWhite(wchar_t c) {
     return c < 33;
 }
 
-bool hasVisibleChar(const std::wstring& text) {
-    for (wchar_t c : text) {
-        if (c > 32) return true;
+bool hasVisibleChar(const wchar_t* p, const wchar_t* end) {
+    for (; p < end; ++p) {
+        if (*p > 32) return true;
     }
     return false;
+}
+
+bool hasVisibleChar(const std::wstring& text) {
+    return hasVisibleChar(text.data(), text.data() + text.size());
+}
+
+bool equals(const wchar_t* p, const wchar_t* end, const wchar_t* word, size_t length) {
+    return static_cast<size_t>(end - p) == length && std::equal(p, end, word);
+}
+
+// The character a reference between "&" and ";" stands for; only the five predefined
+// ones are known, any other gives nothing (0).
+wchar_t referencedChar(const wchar_t* p, const wchar_t* end) {
+    if (equals(p, end, L"amp", 3)) return L'&';
+    if (equals(p, end, L"lt", 2)) return L'<';
+    if (equals(p, end, L"gt", 2)) return L'>';
+    if (equals(p, end, L"quot", 4)) return L'"';
+    if (equals(p, end, L"apos", 4)) return L'\'';
+    return 0;
+}
+
+// Appends a run of text or of an attribute value with its references resolved. An "&"
+// that no ";" closes before the run ends is a plain character.
+void appendDecoded(std::wstring& out, const wchar_t* p, const wchar_t* end) {
+    while (p < end) {
+        const wchar_t* ampersand = std::find(p, end, L'&');
+        out.append(p, ampersand);
+        if (ampersand == end) return;
+        const wchar_t* semicolon = std::find(ampersand + 1, end, L';');
+        if (semicolon == end) {
+            out.append(ampersand, end);
+            return;
+        }
+        if (wchar_t c = referencedChar(ampersand + 1, semicolon)) out += c;
+        p = semicolon + 1;
+    }
+}
+
+// The first occurrence of `word` in [p, end), or end.
+const wchar_t* findWord(const wchar_t* p, const wchar_t* end, const wchar_t* word, size_t length) {
+    while (static_cast<size_t>(end - p) >= length) {
+        const wchar_t* last = end - length + 1;
+        p = std::find(p, last, word[0]);
+        if (p == last) break;
+        if (std::equal(word + 1, word + length, p + 1)) return p;
+        ++p;
+    }
+    return end;
 }
 
 }  // namespace
@@ -56,7 +101,10 @@ XMLParser::~XMLParser() {
 }
 
 Element* XMLParser::createElement(const std::wstring& name) {
-    return new Element(name);
+    if (name.empty()) return new Element();
+    auto found = mNames.find(name);
+    if (found == mNames.end()) found = mNames.emplace(name, std::make_shared<const std::wstring>(name)).first;
+    return new Element(found->second);
 }
 
 void XMLParser::setRootElement(Element* root) {
@@ -116,6 +164,7 @@ bool XMLParser::parseString(const std::wstring& text) {
     try {
         run(text);
     } catch (...) {
+        mNames.clear();
         mFailedDeclaredEncoding = mDeclaredEncoding;
         delete mRootElement;
         restoreState(previous);
@@ -123,6 +172,7 @@ bool XMLParser::parseString(const std::wstring& text) {
         mStack.clear();
         throw;
     }
+    mNames.clear();
     mCurrent = nullptr;
     mStack.clear();
     if (mRootElement == nullptr) {
@@ -143,61 +193,108 @@ void XMLParser::run(const std::wstring& text) {
     mToken.clear();
     mTagName.clear();
     mAttributeName.clear();
-    mReference.clear();
-    mInReference = false;
-    mAttributes.clear();
-    for (wchar_t c : text) processChar(c);
+    mAttributeCount = 0;
+    const wchar_t* p = text.data();
+    const wchar_t* const end = p + text.size();
+    while (p < end) {
+        switch (mState) {
+        case kText: p = scanText(p, end); break;
+        case kTagName:
+        case kAttributeName:
+            p = scanName(p, end);
+            if (p < end) processChar(*p++);
+            break;
+        case kAfterBang: p = scanAfterBang(p, end); break;
+        case kAttributeValue: p = scanAttributeValue(p, end); break;
+        case kComment: p = skipPast(p, end, L"-->"); break;
+        case kCData: p = scanCData(p, end); break;
+        case kDoctype: p = skipPast(p, end, L">"); break;
+        default: processChar(*p++); break;
+        }
+    }
 }
 
 void XMLParser::fail(const std::wstring& message, int line, int kind) const {
     throw ParserException(message, line, kind);
 }
 
-void XMLParser::collectReference(wchar_t c) {
-    if (!mInReference) {
-        if (c == L'&') {
-            mInReference = true;
-            mReference.assign(1, c);
-        } else {
-            mToken += c;
-        }
-        return;
+const wchar_t* XMLParser::scanText(const wchar_t* p, const wchar_t* end) {
+    const wchar_t* open = std::find(p, end, L'<');
+    if (open == end) return end;  // text that no tag follows is never handled
+    // Text before the root, and white space alone, make no node.
+    if (mCurrent != nullptr && hasVisibleChar(p, open)) {
+        mToken.clear();
+        appendDecoded(mToken, p, open);
+        handleText(mToken, false);
     }
-    if (c != L';') {
-        mReference += c;
-        return;
-    }
-    // Only the five predefined references are known; any other gives nothing.
-    mInReference = false;
-    if (mReference == L"&amp") mToken += L'&';
-    else if (mReference == L"&lt") mToken += L'<';
-    else if (mReference == L"&gt") mToken += L'>';
-    else if (mReference == L"&quot") mToken += L'"';
-    else if (mReference == L"&apos") mToken += L'\'';
-    mReference.clear();
+    mAttributeCount = 0;
+    mToken.clear();
+    mState = kAfterOpen;
+    return open + 1;
 }
 
-void XMLParser::flushReference() {
-    // An "&" that no ";" closes before the text or value ends is a plain character.
-    if (!mInReference) return;
-    mToken += mReference;
-    mReference.clear();
-    mInReference = false;
+const wchar_t* XMLParser::scanName(const wchar_t* p, const wchar_t* end) {
+    const wchar_t* stop = p;
+    while (stop < end && isNameChar(*stop)) ++stop;
+    mToken.append(p, stop);
+    return stop;
+}
+
+const wchar_t* XMLParser::scanAfterBang(const wchar_t* p, const wchar_t* end) {
+    auto startsWith = [p, end](const wchar_t* word, size_t length) {
+        return static_cast<size_t>(end - p) >= length && std::equal(word, word + length, p);
+    };
+    if (startsWith(L"--", 2)) {
+        mState = kComment;
+        return p + 2;
+    }
+    if (startsWith(L"[CDATA[", 7)) {
+        mState = kCData;
+        return p + 7;
+    }
+    if (startsWith(L"DOCTYPE", 7)) {
+        mState = kDoctype;
+        return p + 7;
+    }
+    return end;  // any other "<!" construct never ends: it takes the rest of the input
+}
+
+const wchar_t* XMLParser::scanAttributeValue(const wchar_t* p, const wchar_t* end) {
+    const wchar_t* close = std::find(p, end, mQuote);
+    if (close == end) return end;
+    if (mAttributeCount == mAttributes.size()) mAttributes.emplace_back();
+    Element::Attribute& attribute = mAttributes[mAttributeCount++];
+    attribute.first.swap(mAttributeName);
+    attribute.second.clear();
+    appendDecoded(attribute.second, p, close);
+    mToken.clear();
+    mState = kBetweenAttributes;
+    return close + 1;
+}
+
+const wchar_t* XMLParser::skipPast(const wchar_t* p, const wchar_t* end, const wchar_t* terminator) {
+    size_t length = std::char_traits<wchar_t>::length(terminator);
+    const wchar_t* found = findWord(p, end, terminator, length);
+    if (found == end) return end;
+    mToken.clear();
+    mState = kText;
+    return found + length;
+}
+
+const wchar_t* XMLParser::scanCData(const wchar_t* p, const wchar_t* end) {
+    const wchar_t* close = findWord(p, end, L"]]>", 3);
+    if (close == end) return end;
+    if (close != p) {  // an empty section makes no node
+        mToken.assign(p, close);
+        handleText(mToken, true);
+    }
+    mToken.clear();
+    mState = kText;
+    return close + 3;
 }
 
 void XMLParser::processChar(wchar_t c) {
     switch (mState) {
-    case kText:
-        if (c == L'<') {
-            flushReference();
-            if (!mToken.empty()) handleText(mToken, false);
-            mAttributes.clear();
-            mToken.clear();
-            mState = kAfterOpen;
-        } else {
-            collectReference(c);
-        }
-        break;
     case kAfterOpen:
         if (isNameStart(c)) {
             mToken.assign(1, c);
@@ -235,12 +332,6 @@ void XMLParser::processChar(wchar_t c) {
         } else {
             fail(L"", __LINE__, 2);
         }
-        break;
-    case kAfterBang:
-        mToken += c;
-        if (mToken == L"--") mState = kComment;
-        else if (mToken == L"[CDATA[") mState = kCData;
-        else if (mToken == L"DOCTYPE") mState = kDoctype;
         break;
     case kExpectClose:
         if (c != L'>') fail(L"", __LINE__, 2);
@@ -281,55 +372,6 @@ void XMLParser::processChar(wchar_t c) {
         mQuote = c;
         mState = kAttributeValue;
         break;
-    case kAttributeValue:
-        if (c == mQuote) {
-            flushReference();
-            mAttributes[mAttributeName] = mToken;
-            mToken.clear();
-            mState = kBetweenAttributes;
-        } else {
-            collectReference(c);
-        }
-        break;
-    case kComment:
-        if (c == L'-') mState = kCommentDash;
-        break;
-    case kCommentDash:
-        mState = c == L'-' ? kCommentDashDash : kComment;
-        break;
-    case kCommentDashDash:
-        if (c == L'>') {
-            mToken.clear();
-            mState = kText;
-        } else if (c != L'-') {
-            mState = kComment;
-        }
-        break;
-    case kCData:
-        mToken += c;
-        if (c == L']') mState = kCDataBracket;
-        break;
-    case kCDataBracket:
-        mToken += c;
-        mState = c == L']' ? kCDataBrackets : kCData;
-        break;
-    case kCDataBrackets:
-        if (c == L'>') {
-            // The token is "[CDATA[" + content + "]]".
-            if (mToken.size() > 9) handleText(mToken.substr(7, mToken.size() - 9), true);
-            mToken.clear();
-            mState = kText;
-        } else {
-            mToken += c;
-            if (c != L']') mState = kCData;
-        }
-        break;
-    case kDoctype:
-        if (c == L'>') {
-            mToken.clear();
-            mState = kText;
-        }
-        break;
     default:
         break;
     }
@@ -348,7 +390,37 @@ void XMLParser::handleText(const std::wstring& text, bool cdata) {
     }
 }
 
+void XMLParser::sortAttributes() {
+    if (mAttributeCount < 2) return;
+    auto byName = [](const Element::Attribute& a, const Element::Attribute& b) { return a.first < b.first; };
+    auto first = mAttributes.begin();
+    auto last = first + static_cast<std::ptrdiff_t>(mAttributeCount);
+    if (mAttributeCount <= 8) {
+        // A few attributes: a stable insertion sort that needs no buffer.
+        for (auto i = first + 1; i != last; ++i) {
+            for (auto j = i; j != first && byName(*j, *(j - 1)); --j) std::swap(*j, *(j - 1));
+        }
+    } else {
+        std::stable_sort(first, last, byName);
+    }
+    size_t kept = 0;
+    for (size_t i = 0; i < mAttributeCount; ++i) {
+        if (i + 1 < mAttributeCount && mAttributes[i].first == mAttributes[i + 1].first) continue;
+        if (kept != i) std::swap(mAttributes[kept], mAttributes[i]);
+        ++kept;
+    }
+    mAttributeCount = kept;
+}
+
+const std::wstring* XMLParser::findAttribute(const wchar_t* name) const {
+    for (size_t i = 0; i < mAttributeCount; ++i) {
+        if (mAttributes[i].first == name) return &mAttributes[i].second;
+    }
+    return nullptr;
+}
+
 void XMLParser::handleTag() {
+    sortAttributes();
     switch (mTagKind) {
     case kDeclarationTag:
         if (mTagName == L"xml") handleDeclaration();
@@ -371,7 +443,7 @@ void XMLParser::handleTag() {
 void XMLParser::startElement() {
     if (mStack.size() >= kMaxDepth) fail(L"The elements are nested too deeply.", __LINE__, 0);
     Element* element = createElement(mTagName);
-    element->setAttributes(mAttributes);
+    element->setSortedAttributes(mAttributes.data(), mAttributes.data() + mAttributeCount);
     if (mCurrent != nullptr) {
         mCurrent->appendChild(element);
     } else if (mRootElement == nullptr) {
@@ -396,5 +468,6 @@ void XMLParser::endElement() {
     mCurrent->setEmptyElement(mTagKind == kEmptyTag);
     if (!mStack.empty()) mStack.pop_back();
     // The root stays current after its own end tag: later content goes below it.
-    if (mCurrent != mRootElement) mCurrent = dynamic_cast<Element*>(mCurrent->getParent());
+    // The parser hangs its elements only below elements.
+    if (mCurrent != mRootElement) mCurrent = static_cast<Element*>(mCurrent->getParent());
 }

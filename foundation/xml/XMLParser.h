@@ -1,12 +1,12 @@
 // Parses a file or a text into an Element tree that the parser owns, and writes the tree
-// back with an XML declaration. A one-character-at-a-time state machine made for the
-// program's own files: elements, attributes in either quote, text, CDATA sections,
+// back with an XML declaration. A state machine made for the program's own files, which
+// takes runs of text, CDATA, comments, names and values in one step: elements, attributes in either quote, text, CDATA sections,
 // comments, a skipped DOCTYPE and the XML declaration, whose encoding is checked against
 // the encoding the file was read in. Syntax errors throw ParserException.
 #pragma once
 
-#include <map>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "foundation/encoding/EncodingId.h"
@@ -66,10 +66,20 @@ private:
     // parseString after reading the file in `id`; throws on syntax errors and on no root.
     void parseFileIn(const std::wstring& text, EncodingId id);
 
+    // One character of a tag's inside (after "<" up to ">").
     void processChar(wchar_t c);
-    void collectReference(wchar_t c);
-    void flushReference();
+    // The scanners take the run of characters their state consumes and return where
+    // they stopped.
+    const wchar_t* scanText(const wchar_t* p, const wchar_t* end);
+    const wchar_t* scanName(const wchar_t* p, const wchar_t* end);
+    const wchar_t* scanAfterBang(const wchar_t* p, const wchar_t* end);
+    const wchar_t* scanAttributeValue(const wchar_t* p, const wchar_t* end);
+    const wchar_t* skipPast(const wchar_t* p, const wchar_t* end, const wchar_t* terminator);
+    const wchar_t* scanCData(const wchar_t* p, const wchar_t* end);
     void handleText(const std::wstring& text, bool cdata);
+    // Sorts the tag's attributes by name; of a repeated name the last value stays.
+    void sortAttributes();
+    const std::wstring* findAttribute(const wchar_t* name) const;
     void handleTag();
     void handleDeclaration();
     void startElement();
@@ -88,9 +98,12 @@ private:
     std::wstring mToken;
     std::wstring mTagName;
     std::wstring mAttributeName;
-    std::wstring mReference;
-    bool mInReference = false;
     wchar_t mQuote = L'"';
-    std::map<std::wstring, std::wstring> mAttributes;
+    // The tag's attributes: the first mAttributeCount entries; the others keep their
+    // strings' room for later tags.
+    std::vector<Element::Attribute> mAttributes;
+    size_t mAttributeCount = 0;
+    // One shared copy of each element name of the document being parsed.
+    std::unordered_map<std::wstring, Element::SharedName> mNames;
     std::wstring mFilePath;
 };

@@ -2,7 +2,7 @@
 
 #include "player/app/Settings.h"
 
-TestApp::TestApp() : mIniPath(getIniFilePath()) {}
+TestApp::TestApp() { setIniPath(getIniFilePath()); }
 
 TestApp::~TestApp() { mMainWindow.destroy(); }
 

@@ -18,7 +18,10 @@ public:
     Corvanta& getMainWindow() { return mMainWindow; }
 
     // The settings file the frame reads its placement from (the program's by default).
-    void setIniPath(const std::wstring& path) { mIniPath = path; }
+    void setIniPath(const std::wstring& path) {
+        mIniPath = path;
+        mMainWindow.setIniPath(path);
+    }
     const std::wstring& getIniPath() const { return mIniPath; }
 
 private:

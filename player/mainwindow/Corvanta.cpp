@@ -39,6 +39,8 @@ Corvanta::Corvanta() {
     setTextColor(kTextColor);
     setBackColor(kBackColor);
     mRows.setHost(this);
+    mLyrics.setHost(this);
+    mIniPath = getIniFilePath();
 }
 
 Corvanta::~Corvanta() = default;
@@ -49,6 +51,7 @@ bool Corvanta::onCreate() {
     loadSettings();
     mPlayButton.setEnabled(false);
     mStopButton.setEnabled(false);
+    mLyrics.setAudioChooser([this] { return chooseAudioFile(m_hWnd); });
     mPlayer.initialize();
     if (HWND frame = ::GetParent(m_hWnd)) ::SetWindowTextW(frame, L"Corvanta");
     ::PostMessageW(m_hWnd, WM_SIZE, 0, 0);

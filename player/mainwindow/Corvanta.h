@@ -8,12 +8,16 @@
 #include <string>
 #include <vector>
 
+#include "foundation/xml/Element.h"
+#include "player/app/RecentFileManager.h"
 #include "player/audio/BassPlayer.h"
 #include "player/lyrics/FileTable.h"
 #include "player/lyrics/LyricsTable.h"
+#include "player/lyrics/LyricsLoader.h"
 #include "player/lyrics/LyricsTextEditor.h"
 #include "player/lyrics/MyTextEditor.h"
 #include "player/lyrics/SentenceRows.h"
+#include "player/mainwindow/ThemeList.h"
 #include "player/mp3/ID3TagModel.h"
 #include "player/mp3/MP3_ID3Manager.h"
 #include "texteditor/editor/TextEditor.h"
@@ -114,9 +118,14 @@ public:
     bool askToSaveChanges();
     bool isModified() const { return mSentenceView.isModified(); }
 
-    // Settings kept between runs.
+    // Settings kept between runs, in the settings file given (the program's by default).
     virtual void loadSettings();
     virtual void saveSettings();
+    void setIniPath(const std::wstring& path) { mIniPath = path; }
+    const std::wstring& getIniPath() const { return mIniPath; }
+    RecentFileManager& getRecentFiles() { return mRecentFiles; }
+    ThemeList& getThemes() { return mThemes; }
+    Element& getWordList() { return mWordList; }
     // An opened file goes to the front of the recent files.
     virtual void rememberRecentFile(const std::wstring& path);
     // The drop-down of the open button: a recent file chosen there is opened.
@@ -188,13 +197,18 @@ private:
     VolumeSlider mVolumeSlider;
     TimeSlider mTimeSlider;
     LabelComponent mPositionLabel;
+    RecentFileManager mRecentFiles;
     MP3_ID3Manager mId3Manager;
     std::wstring mAudioPath;
     std::wstring mLyricsPath;
     BassPlayer mPlayer;
     uint32_t mPlayingStart = 0;
     uint32_t mPlayingEnd = 0;
+    ThemeList mThemes;
     ID3TagModel mId3TagModel;
+    Element mWordList{L"WordList"};
     SentenceRows mRows{mLyricsTable, mSentenceView};
+    LyricsLoader mLyrics{{mRows, mSentenceView, mWordList, mId3TagModel, mId3Manager, mAudioPath, mLyricsPath}};
+    std::wstring mIniPath;
     int mLastCommand = 0;
 };

@@ -5,13 +5,9 @@
 #include "foundation/system/PathUtils.h"
 
 bool Corvanta::saveLyrics() {
-    if (mAudioPath.empty()) return true;
-    const std::wstring question = L"歌詞を " + getFileName(mLyricsPath) + L" に上書き保存しますか？";
-    if (showMessageBox(m_hWnd, question, L"Save as XML file", MB_YESNO) != IDYES) return true;
-    if (!writeXmlLyrics()) return false;
-    mSentenceView.setModified(false);
+    const bool saved = mLyrics.saveLyrics(m_hWnd);
     updateTitle();
-    return true;
+    return saved;
 }
 
 bool Corvanta::askToSaveChanges() {

@@ -29,7 +29,7 @@ TEST(MainWindowLook, DISABLED_PlayingTheSampleLesson) {
     pane.relayoutParent();
     ::SendMessageW(main.m_hWnd, WM_COMMAND, Corvanta::kExplanationCommand, 0);
     ::SendMessageW(main.getToolBar().m_hWnd, TB_CHECKBUTTON, Corvanta::kExplanationCommand, TRUE);
-    main.getTimeSlider().setValue(840);
+    main.getTimeSlider().setValue(1230);
     ::SendMessageW(main.m_hWnd, WM_COMMAND, Corvanta::kPlayCommand, 0);
     const char* wait = ::getenv("LOOK_SHOW_MS");
     const DWORD until = ::GetTickCount() + (wait ? std::atoi(wait) : 3000);

@@ -99,6 +99,23 @@ TEST_F(MainWindowTest, OpensAnMp3WithItsSyltLines) {
     EXPECT_EQ(main->getRows().getSelectedRow(), 0);
 }
 
+TEST_F(MainWindowTest, OpensAnMp3WithTheSentenceListBesideItBeforeItsSylt) {
+    const std::wstring path = writeMp3WithSylt(dir.file(L"listed.mp3"), kFourLines);
+    writeSentenceList(dir.file(L"listed.xml"), L"listed.mp3",
+                      {{L"00:00:50", L"00:01:20", L"Listed one. ", L"\u4e00"}, {L"00:01:50", L"", L"Listed two.", L"\u4e8c"}});
+    ASSERT_TRUE(main->openFile(path));
+    ASSERT_EQ(main->getLyricsTable().getItemCount(), 2);
+    EXPECT_EQ(main->getSentenceView().getTextCopy(), L"Listed one. Listed two.");
+    EXPECT_EQ(main->getLyricsPath(), dir.file(L"listed.xml"));
+    EXPECT_EQ(main->getTranslationField().getTextCopy(), L"\u4e00");
+
+    // Opening the list itself finds the audio file it names.
+    ASSERT_TRUE(main->openFile(writePlainMp3(dir.file(L"plain.mp3"))));
+    ASSERT_TRUE(main->openFile(dir.file(L"listed.xml")));
+    EXPECT_EQ(main->getAudioPath(), path);
+    EXPECT_EQ(main->getLyricsTable().getItemCount(), 2);
+}
+
 TEST_F(MainWindowTest, OpensAnMp3WithUsltTextOrWithNothing) {
     const std::wstring uslt = writeMp3WithUslt(dir.file(L"uslt.mp3"), "First sentence. Second one.");
     ASSERT_TRUE(main->openFile(uslt));
@@ -242,7 +259,7 @@ TEST_F(MainWindowPlayback, TheTitleMarksModifiedSentences) {
     EXPECT_EQ(frameTitle(frame->m_hWnd).substr(0, 2), L"* ");
     setMessageBoxAnswer(IDYES);
     ::SendMessageW(main->m_hWnd, WM_COMMAND, Corvanta::kSaveCommand, 0);
-    EXPECT_EQ(main->writes, 1);
+    EXPECT_NE(readFileBytes(dir.file(L"lesson.xml")).find(id3test::utf16le(L"Three. ")), std::string::npos);
     EXPECT_NE(frameTitle(frame->m_hWnd).substr(0, 2), L"* ");
 }
 
@@ -294,6 +311,17 @@ TEST_F(MainWindowPlayback, ClosingAsksAboutModifiedSentences) {
     ::SendMessageW(frame->m_hWnd, WM_CLOSE, 0, 0);
     EXPECT_EQ(main->writes, 2);
     EXPECT_EQ(main->m_hWnd, nullptr);
+}
+
+TEST_F(MainWindowPlayback, YesWritesTheSentenceListBeforeClosing) {
+    main->reallyWrite = true;
+    main->getRows().setTranslation(1, L"Zwei");
+    main->getSentenceView().setModified(true);
+    setMessageBoxAnswer(IDYES);
+    ::SendMessageW(frame->m_hWnd, WM_CLOSE, 0, 0);
+    ASSERT_EQ(main->m_hWnd, nullptr);
+    const std::string written = readFileBytes(dir.file(L"lesson.xml"));
+    EXPECT_NE(written.find(id3test::utf16le(L"Zwei")), std::string::npos);
 }
 
 TEST_F(MainWindowPlayback, ClosingUnmodifiedAsksNothing) {

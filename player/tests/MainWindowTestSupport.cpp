@@ -6,7 +6,8 @@
 #include "player/tests/AudioTestSupport.h"
 #include "player/tests/Id3TestSupport.h"
 
-MainWindowFrame::MainWindowFrame() {
+MainWindowFrame::MainWindowFrame(const std::wstring& iniPath) {
+    main.setIniPath(iniPath);
     registerClass(L"MainWindowTestFrame", nullptr, 0);
     create();
 }
@@ -68,6 +69,18 @@ std::wstring writePlainMp3(const std::wstring& path) {
     return path;
 }
 
+void writeSentenceList(const std::wstring& path, const std::wstring& audio, const std::vector<ListedSentence>& groups) {
+    std::wstring text = L"\uFEFF<?xml version=\"1.0\" encoding=\"UTF-16\"?>\r\n<SentenceList audio=\"" + audio + L"\">\r\n";
+    for (const ListedSentence& group : groups) {
+        text += L"\t<SentenceGroup startTime='" + group.start + L"' endTime='" + group.end + L"'>\r\n";
+        text += L"\t\t<sentence><![CDATA[" + group.sentence + L"]]></sentence>\r\n";
+        text += L"\t\t<translation><![CDATA[" + group.translation + L"]]></translation>\r\n";
+        text += L"\t</SentenceGroup>\r\n";
+    }
+    text += L"</SentenceList>";
+    id3test::writeBytes(path, id3test::utf16le(text));
+}
+
 int shownSentence(Corvanta& window) {
     LyricsTextEditor& view = window.getSentenceView();
     const TextRange selected = view.getSelection();
@@ -84,7 +97,7 @@ void MainWindowTest::SetUp() {
     installRecordingMessageSink();
     setMessageBoxAnswer(IDNO);
     takeShownMessages();
-    frame = new MainWindowFrame;
+    frame = new MainWindowFrame(dir.file(L"settings.ini"));
     main = &frame->main;
     ASSERT_NE(main->m_hWnd, nullptr);
     // The window initialised the player when it was created: this only answers whether it could.

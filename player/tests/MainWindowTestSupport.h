@@ -12,21 +12,24 @@
 #include "testsupport/TestWindows.h"
 #include "toolkit/window/BaseWindow.h"
 
-// Counts the writes of the sentence list instead of writing it.
+// Counts the writes of the sentence list; answers writeResult instead of writing unless
+// told to write.
 class RecordingMainWindow : public Corvanta {
 public:
     bool writeXmlLyrics() override {
         ++writes;
-        return writeResult;
+        return reallyWrite ? Corvanta::writeXmlLyrics() : writeResult;
     }
     int writes = 0;
     bool writeResult = true;
+    bool reallyWrite = false;
 };
 
 // A top-level frame that keeps the main window filling its client area.
 class MainWindowFrame : public BaseWindow {
 public:
-    MainWindowFrame();
+    // The main window keeps its settings in the file given.
+    explicit MainWindowFrame(const std::wstring& iniPath);
     ~MainWindowFrame() override;
     bool onCreate() override;
     LRESULT onSize(WPARAM wParam, LPARAM lParam) override;
@@ -42,6 +45,15 @@ public:
 std::wstring writeMp3WithSylt(const std::wstring& path, const std::vector<std::pair<std::string, uint32_t>>& lines);
 std::wstring writeMp3WithUslt(const std::wstring& path, const std::string& text);
 std::wstring writePlainMp3(const std::wstring& path);
+// A sentence list as the player writes it: UTF-16 with a byte-order mark, groups of
+// start, end, sentence and translation.
+struct ListedSentence {
+    std::wstring start;
+    std::wstring end;
+    std::wstring sentence;
+    std::wstring translation;
+};
+void writeSentenceList(const std::wstring& path, const std::wstring& audio, const std::vector<ListedSentence>& groups);
 
 // The sentence the sentence view has selected (-1 when its selection starts no sentence).
 int shownSentence(Corvanta& window);

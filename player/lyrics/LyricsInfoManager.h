@@ -1,0 +1,34 @@
+// The lyrics lines of an audio file's ID3 tag: the timed lines of its SYLT frame and the
+// text of its USLT frame, read through the tag reader of player/mp3. The .lrc export
+// keeps its player formats beside these lines.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class LyricsInfoManager {
+public:
+    // Empties the times and the texts.
+    void clear();
+    int getCount() const { return static_cast<int>(texts.size()); }
+    // Text i, or an empty text past the end.
+    std::wstring getText(int i) const;
+    // Time i in milliseconds, or 0 past the end.
+    uint32_t getTime(int i) const;
+
+    // Replaces the lines by those of the file's SYLT ("SLT") frame. False, without
+    // lines, when the file can't be opened or has no tag or no such frame; a frame
+    // without lines answers true.
+    bool readSyltTag(const std::wstring& audioPath);
+    // The text of the file's USLT ("ULT") frame; empty when there is none.
+    std::wstring getUltTagText(const std::wstring& audioPath) const;
+
+    int getPlayerFormatIndex() const { return playerFormatIndex; }
+    void setPlayerFormatIndex(int index) { playerFormatIndex = index; }
+
+private:
+    int playerFormatIndex = 0;
+    std::vector<uint32_t> times;
+    std::vector<std::wstring> texts;
+};

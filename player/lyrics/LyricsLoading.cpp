@@ -1,0 +1,30 @@
+// Finding the sentences of an audio file: its sentence-list file, its SYLT lines, its
+// USLT text, in that order.
+#include <vector>
+
+#include "foundation/system/PathUtils.h"
+#include "player/lyrics/LyricsInfoManager.h"
+#include "player/lyrics/LyricsLoader.h"
+#include "player/lyrics/SentenceGroup.h"
+
+bool LyricsLoader::loadLyrics(const std::wstring& audioPath) {
+    mTargets.rows.setSentenceGroups({});
+    const std::wstring xmlPath = removeExtension(audioPath) + L".xml";
+    if (fileExists(xmlPath) && readXmlLyrics(xmlPath)) return true;
+
+    // A later save writes the sentences found here beside the audio file.
+    mTargets.sentenceListPath = xmlPath;
+    LyricsInfoManager lyrics;
+    if (lyrics.readSyltTag(audioPath)) {
+        std::vector<SentenceGroup> groups(static_cast<size_t>(lyrics.getCount()));
+        for (int i = 0; i < lyrics.getCount(); ++i) {
+            groups[static_cast<size_t>(i)].start = lyrics.getTime(i);
+            groups[static_cast<size_t>(i)].sentence = lyrics.getText(i);
+        }
+        mTargets.rows.setSentenceGroups(groups);
+        return true;
+    }
+    const std::wstring text = lyrics.getUltTagText(audioPath);
+    if (!text.empty()) mTargets.rows.setLyricsText(text);
+    return true;
+}
