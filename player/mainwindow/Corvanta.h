@@ -117,6 +117,8 @@ public:
     // failed write, so that the caller keeps everything as it is.
     bool askToSaveChanges();
     bool isModified() const { return mSentenceView.isModified(); }
+    // Whether the explanation pane is meant to show, also while the frame is hidden.
+    bool isExplanationShown() const;
 
     // Settings kept between runs, in the settings file given (the program's by default).
     virtual void loadSettings();

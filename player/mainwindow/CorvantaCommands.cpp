@@ -21,7 +21,7 @@ bool Corvanta::onCommand(WPARAM wParam, LPARAM lParam) {
             chooseAndOpenFile();
             return true;
         case kExplanationCommand: {
-            mExplanationPane.setVisible(!mExplanationPane.isVisible());
+            mExplanationPane.setVisible(!isExplanationShown());
             const RECT client = getClientRect();
             layOut(client.right, client.bottom);
             return true;

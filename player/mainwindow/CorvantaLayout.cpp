@@ -22,7 +22,7 @@ void Corvanta::layOut(int width, int height) {
     sizes.playButtonWidth = mPlayButton.getWidth();
     sizes.stopButtonWidth = mStopButton.getWidth();
     sizes.volumeSliderWidth = mVolumeSlider.getWidth();
-    sizes.explanationVisible = mExplanationPane.isVisible();
+    sizes.explanationVisible = isExplanationShown();
     const MainWindowLayout layout = computeMainWindowLayout(width, height, sizes);
 
     auto place = [](BaseWindow& window, const Rect& r) { window.setBounds(r.x, r.y, r.width, r.height); };
@@ -38,4 +38,8 @@ void Corvanta::layOut(int width, int height) {
     place(mTimeSlider, layout.timeSlider);
     mVolumeSlider.setLocation(layout.volumeSlider.x, layout.volumeSlider.y);
     mPositionLabel.setLocation(layout.positionLabel.x, layout.positionLabel.y);
+}
+
+bool Corvanta::isExplanationShown() const {
+    return mExplanationPane.m_hWnd && (::GetWindowLongW(mExplanationPane.m_hWnd, GWL_STYLE) & WS_VISIBLE) != 0;
 }

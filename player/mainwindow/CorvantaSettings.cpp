@@ -26,7 +26,7 @@ void Corvanta::saveSettings() {
     settings.tempo = mTempoField.getValue();
     settings.volume = mVolumeSlider.getValue();
     settings.fontSize = mFontSizeField.getValue();
-    settings.explanationPaneVisible = mExplanationPane.isVisible();
+    settings.explanationPaneVisible = isExplanationShown();
     const HWND frame = ::GetAncestor(m_hWnd, GA_ROOT);
     settings.alwaysOnTop = (::GetWindowLongW(frame, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
     settings.save(mIniPath);

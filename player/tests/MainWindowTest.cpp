@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include "player/app/Settings.h"
 #include "player/lyrics/TimeText.h"
 #include "player/tests/AudioTestSupport.h"
@@ -36,7 +39,7 @@ TEST_F(MainWindowTest, LaysTheControlsOutAtSeveralSizes) {
     };
     for (const Size& size : {Size{640, 480, false}, Size{1000, 700, false}, Size{801, 555, true}}) {
         SCOPED_TRACE(testing::Message() << size.width << " x " << size.height);
-        if (main->getExplanationPane().isVisible() != size.explanation) {
+        if (main->isExplanationShown() != size.explanation) {
             ::SendMessageW(main->m_hWnd, WM_COMMAND, Corvanta::kExplanationCommand, 0);
         }
         frame->setClientSize(size.width, size.height);
@@ -343,4 +346,44 @@ TEST_F(MainWindowTest, ToolTipsAreTheirOwnTextUnderAnyCodePage) {
     info.lpszText = text;
     ::SendMessageW(tips, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&info));
     EXPECT_EQ(std::wstring(text), L"音声ファイルを開く (Ctrl+O)") << "code page " << ::GetACP();
+}
+
+TEST_F(MainWindowTest, SettingsAreReadAtCreationAndWrittenAtClose) {
+    const std::wstring ini = dir.file(L"settings.ini");
+    main->getTempoField().setValue(120);
+    main->getVolumeSlider().setValue(40);
+    ::SendMessageW(main->m_hWnd, WM_COMMAND, Corvanta::kExplanationCommand, 0);
+    ASSERT_TRUE(main->openFile(writePlainMp3(dir.file(L"recent.mp3"))));
+    ::SendMessageW(frame->m_hWnd, WM_CLOSE, 0, 0);
+    ASSERT_EQ(main->m_hWnd, nullptr);
+    EXPECT_EQ(::GetPrivateProfileIntW(L"Player", L"Tempo", 0, ini.c_str()), 120u);
+    EXPECT_EQ(::GetPrivateProfileIntW(L"Player", L"Volume", 0, ini.c_str()), 40u);
+    EXPECT_EQ(::GetPrivateProfileIntW(L"Player", L"ExplanationPaneVisibility", 0, ini.c_str()), 1u);
+
+    MainWindowFrame again(ini);
+    EXPECT_EQ(again.main.getTempoField().getValue(), 120);
+    EXPECT_EQ(again.main.getVolumeSlider().getValue(), 40);
+    EXPECT_TRUE(again.main.isExplanationShown());
+    EXPECT_TRUE(::SendMessageW(again.main.getToolBar().m_hWnd, TB_ISBUTTONCHECKED, Corvanta::kExplanationCommand, 0));
+    ASSERT_GE(again.main.getRecentFiles().size(), 1u);
+    EXPECT_EQ(again.main.getRecentFiles().get(0), dir.file(L"recent.mp3"));
+}
+
+// The lesson tools/make-sample-lesson.sh leaves in the run folder (ctest makes it first).
+TEST_F(MainWindowTest, TheSampleLessonOpensWithItsSentencesTimedInsideTheAudio) {
+    ASSERT_TRUE(main->openFile(L"Lessons\\Sample\\Sample.mp3")) << "made by ctest (player_sample_lesson)";
+    ASSERT_EQ(main->getLyricsTable().getItemCount(), 6);
+    uint32_t previousEnd = 0;
+    for (int row = 0; row < 6; ++row) {
+        SCOPED_TRACE(row);
+        const uint32_t start = main->getRowStartTime(row);
+        const uint32_t end = main->getRowEndTime(row);
+        EXPECT_GE(start, previousEnd);
+        EXPECT_GT(end, start + 1000);
+        EXPECT_FALSE(main->getRows().getTranslation(row).empty());
+        previousEnd = end;
+    }
+    EXPECT_GT(main->getPlayer().getLength(), static_cast<long long>(previousEnd));
+    EXPECT_LT(main->getPlayer().getLength(), static_cast<long long>(previousEnd) + 2000);
+    EXPECT_NE(main->getRows().getExplanation(0), L"");
 }
