@@ -3,7 +3,9 @@
 // resident memory after the open, and the CPU time the window's thread takes while the
 // file plays for 10 s (targets under Wine: open under 300 ms, playing under 5 % of one
 // core, resident memory after the open under 60 MB). Needs an output device and an X
-// display (tools/bench.sh gives both); runs from the run folder.
+// display (tools/bench.sh gives both); runs from the run folder. The builds carry their
+// debug sections, which Wine keeps resident with the image: a stripped copy of this
+// program measures about 26 MB less (49 MB after the open, against 75 MB, in December 2026).
 #include <windows.h>
 #include <commctrl.h>
 
@@ -91,9 +93,26 @@ bool makeLesson(const std::wstring& hour, const std::wstring& lesson) {
     return writeSyltFrame(lesson, sentences, 100, noTag, nullptr);
 }
 
+// Runs this program again with the argument, sharing its console, and answers its exit code.
+int runSelf(const wchar_t* argument) {
+    wchar_t self[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring line = L"\"" + std::wstring(self) + L"\" " + argument;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!::CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) return 1;
+    ::WaitForSingleObject(process.hProcess, INFINITE);
+    DWORD code = 1;
+    ::GetExitCodeProcess(process.hProcess, &code);
+    ::CloseHandle(process.hProcess);
+    ::CloseHandle(process.hThread);
+    return static_cast<int>(code);
+}
+
 }  // namespace
 
-int main() {
+int wmain(int argc, wchar_t** argv) {
     setMessageSink([](const MessageBoxRequest& request) {
         std::fwprintf(stderr, L"[message] %ls\n", request.text.c_str());
         return IDNO;
@@ -106,9 +125,18 @@ int main() {
     ::CreateDirectoryW(folder.c_str(), nullptr);
     const std::wstring hour = folder + L"\\hour.mp3";
     const std::wstring lessons[] = {folder + L"\\lesson-a.mp3", folder + L"\\lesson-b.mp3"};
-    if (!makeHourOfMp3(folder, hour) || !makeLesson(hour, lessons[0]) || !makeLesson(hour, lessons[1])) {
-        std::fprintf(stderr, "the test lesson could not be made (run from the run folder)\n");
-        return 1;
+    // The lessons are made first; the measuring runs in a fresh process, whose memory
+    // then holds only what a player that opened the lesson would.
+    const bool measuring = argc > 1 && std::wstring(argv[1]) == L"--measure";
+    if (!measuring) {
+        if (!makeHourOfMp3(folder, hour) || !makeLesson(hour, lessons[0]) || !makeLesson(hour, lessons[1])) {
+            std::fprintf(stderr, "the test lesson could not be made (run from the run folder)\n");
+            return 1;
+        }
+        std::fflush(stdout);
+        const int result = runSelf(L"--measure");
+        for (const std::wstring& lesson : lessons) ::DeleteFileW(lesson.c_str());
+        return result;
     }
 
     const double baseMb = residentMb();
@@ -163,6 +191,5 @@ int main() {
                 main.findSentenceIndex(position), kPlayTargetPercent,
                 threadPercent < kPlayTargetPercent ? "met" : "NOT MET");
     const bool met = openMs < kOpenTargetMs && memoryMb < kMemoryTargetMb && threadPercent < kPlayTargetPercent;
-    for (const std::wstring& lesson : lessons) ::DeleteFileW(lesson.c_str());
     return met ? 0 : 2;
 }
