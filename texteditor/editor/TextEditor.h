@@ -335,6 +335,11 @@ public:
     // Invalidates the rows from the row of the lower offset to the row after the higher
     // one; false (nothing done) when the offsets are equal.
     bool repaintRange(int offsetA, int offsetB);
+    // Invalidates the rows of the lines [firstLine, lastLine), with the row above them;
+    // with toBottom everything below them as well.
+    void repaintLines(uint32_t firstLine, uint32_t lastLine, bool toBottom);
+    // The rows of the laid-out text, the closing record's included.
+    uint32_t getRowTotal() const;
     // Pixel width of text[from, to) drawn from screen x (tabs run to their stops).
     int measureText(const std::wstring& text, int from, int to, int x);
     void setLineNumbersVisible(bool value);

@@ -33,6 +33,7 @@ void TextEditor::moveCaret(int key) {
             const int rows = getVisibleRows();
             const int step = std::max(rows / 5, 2);
             const int dir = key == VK_NEXT ? 1 : -1;
+            scrollBar.holdRedraw();  // the bar is drawn once, at its final place
             for (int i = 0; i < rows / step; ++i) {
                 scroll(0, dir * step, false);
                 update();
@@ -41,6 +42,7 @@ void TextEditor::moveCaret(int key) {
                 scroll(0, dir, false);
                 update();
             }
+            scrollBar.releaseRedraw(m_hWnd);
             if (scrollBar.verticalPosition == 0) {
                 setCaretFromPoint(selection.preferredX, 0);
             } else if (scrollBar.verticalPosition >= scrollBar.verticalMaximum) {
