@@ -426,6 +426,7 @@ protected:
     void replayReplace(const std::wstring& text, TextRange range) override;
     // CharMeasure for the wrap layout.
     uint32_t charWidth(wchar_t c) override { return getCharWidth(c); }
+    const uint32_t* asciiWidths() override { return charWidthCache.empty() ? nullptr : charWidthCache.data(); }
 
     std::unique_ptr<ITextDocument> document;
     std::unique_ptr<HistoryManager> history;
@@ -441,6 +442,7 @@ protected:
     HDC dc = nullptr;
     HFONT font = nullptr;
     std::vector<uint32_t> charWidthCache;  // empty until first needed
+    uint32_t widestRow = 0;  // the horizontal scroll range: the widest row of the document
     int tabWidth = 0;
     int averageCharWidth = 8;
     int fontHeight = 8;
