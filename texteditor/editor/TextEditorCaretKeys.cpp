@@ -20,6 +20,7 @@ void TextEditor::moveCaret(int key) {
     if (!sel.isEmpty()) repaintAll();
     const uint32_t anchor = selection.anchor;
     collapseToCaret();
+    const uint32_t caretBefore = selection.caret;
     const uint32_t length = static_cast<uint32_t>(text.size());
     wchar_t* chars = const_cast<wchar_t*>(text.c_str());
     uint32_t n = selection.caret;
@@ -120,6 +121,9 @@ void TextEditor::moveCaret(int key) {
             break;
         default: return;
     }
+    // Moving by a point has set the caret already; the selection as it stood is the one
+    // whose rows may need repainting (an empty one needs none).
+    selection.caret = caretBefore;
     if (shift) {
         setSelection(anchor, n);
     } else {

@@ -94,3 +94,15 @@ TEST(TextEditorInvalidation, ScrollBarsTakeTheirValuesAtOnceAndLeaveTheTextAlone
     const RECT left = s.invalid();
     EXPECT_TRUE(::IsRectEmpty(&left));
 }
+
+TEST(TextEditorInvalidation, PageDownWithoutSelectionLeavesNothingToRepaint) {
+    ShownEditor s;
+    ::SendMessageW(s.editor.m_hWnd, WM_KEYDOWN, VK_NEXT, 1);
+    EXPECT_GT(s.editor.getScrollBar().verticalPosition, 0);
+    EXPECT_GT(s.editor.getSelection().start, 0);
+    EXPECT_EQ(s.editor.getSelection().start, s.editor.getSelection().end);
+    // The strides painted what they exposed; the rows between the old and the new caret
+    // do not change colour.
+    const RECT r = s.invalid();
+    EXPECT_TRUE(::IsRectEmpty(&r)) << r.top << " " << r.bottom;
+}
