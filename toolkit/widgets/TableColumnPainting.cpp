@@ -1,18 +1,27 @@
 // How a column paints its header and its visible cells.
 #include <algorithm>
+#include <limits>
 #include <string>
 
 #include "toolkit/graphics/Graphics.h"
 #include "toolkit/widgets/TableColumn.h"
 
 void TableColumn::paint(Graphics& g, int horizontalPosition, bool hot) {
+    paintPart(g, horizontalPosition, hot, true, 0, std::numeric_limits<int>::max());
+}
+
+void TableColumn::paintPart(Graphics& g, int horizontalPosition, bool hot, bool header, int first, int last) {
     if (mColumnRect.width == 0) return;
-    paintHeader(g, horizontalPosition, hot);
+    if (header) paintHeader(g, horizontalPosition, hot);
+    if (last < first) return;
     CharWidthCache::Widths& widths = CharWidthCache::getInstance().forFont(g.getHDC());
     const int x = mColumnRect.x - horizontalPosition;
     const int bottom = mColumnRect.y + mColumnRect.height;
-    int y = mColumnRect.y + getHeaderHeight();
-    for (int row = std::max(0, mTopRow); row < getItemCount() && y < bottom; ++row, y += mRowHeight) {
+    const int top = std::max(0, mTopRow);
+    first = std::max(0, first);
+    const int end = static_cast<int>(std::min<long long>(static_cast<long long>(top) + last + 1, getItemCount()));
+    int y = mColumnRect.y + getHeaderHeight() + first * mRowHeight;
+    for (int row = top + first; row < end && y < bottom; ++row, y += mRowHeight) {
         paintCell(g, widths, row, x, y);
     }
 }

@@ -1,0 +1,140 @@
+// What the own-drawn table repaints: it keeps the picture it last showed, so that a
+// selection step repaints the rows whose look changed and a scroll by a few rows moves the
+// rest on the screen and in the picture alike, painting only the rows that come into view.
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "toolkit/widgets/TableComponent.h"
+
+namespace {
+
+// The rectangles of a region, top to bottom.
+std::vector<RECT> rectanglesOf(HRGN region) {
+    const DWORD size = ::GetRegionData(region, 0, nullptr);
+    if (size < sizeof(RGNDATAHEADER)) return {};
+    std::vector<unsigned char> bytes(size);
+    auto* data = reinterpret_cast<RGNDATA*>(bytes.data());
+    if (::GetRegionData(region, size, data) == 0) return {};
+    const RECT* first = reinterpret_cast<const RECT*>(data->Buffer);
+    return std::vector<RECT>(first, first + data->rdh.nCount);
+}
+
+// Moves the rows [top, bottom) of a 32-bit top-down picture down by `shift` pixels (up
+// when negative); the rows left behind keep what they held.
+void shiftPixelRows(Image& image, int top, int bottom, int shift) {
+    bottom = std::min(bottom, image.getHeight());
+    const int moved = bottom - top - std::abs(shift);
+    if (moved <= 0 || !image.getBits()) return;
+    ::GdiFlush();
+    const size_t rowSize = image.getRowSize();
+    unsigned char* base = image.getBits();
+    const int from = shift > 0 ? top : top - shift;
+    const int to = shift > 0 ? top + shift : top;
+    std::memmove(base + to * rowSize, base + from * rowSize, static_cast<size_t>(moved) * rowSize);
+}
+
+}  // namespace
+
+RECT TableComponent::getRowsArea() const {
+    RECT area = getClientRect();
+    area.top = std::min(area.bottom, static_cast<LONG>(getHeaderHeight()));
+    return area;
+}
+
+void TableComponent::onPaintMessage(HWND hwnd) {
+    HRGN region = ::CreateRectRgn(0, 0, 0, 0);
+    const bool partial = ::GetUpdateRgn(hwnd, region, FALSE) > NULLREGION;
+    std::vector<RECT> parts = partial ? rectanglesOf(region) : std::vector<RECT>();
+    ::DeleteObject(region);
+
+    PAINTSTRUCT ps{};
+    HDC dc = ::BeginPaint(hwnd, &ps);
+    const int width = getWidth();
+    const int height = getHeight();
+    if (!mPicture || mPicture->getWidth() != width || mPicture->getHeight() != height) {
+        // A new picture holds nothing yet: all of it is painted.
+        mPicture = std::make_unique<Graphics>(width, height);
+        parts.assign(1, RECT{0, 0, width, height});
+    }
+    // Strips of whole rows, each painted once however many rectangles meet it.
+    const int headerHeight = getHeaderHeight();
+    const int rowHeight = getRowHeight();
+    const auto rowTop = [&](int y) { return y < headerHeight ? 0 : headerHeight + (y - headerHeight) / rowHeight * rowHeight; };
+    std::sort(parts.begin(), parts.end(), [](const RECT& a, const RECT& b) { return a.top < b.top; });
+    int stripTop = 0;
+    int stripBottom = -1;
+    const auto flush = [&] {
+        if (stripBottom <= stripTop) return;
+        paintStrip(*mPicture, stripTop, stripBottom);
+        ::BitBlt(dc, 0, stripTop, width, stripBottom - stripTop, mPicture->getHDC(), 0, stripTop, SRCCOPY);
+    };
+    for (const RECT& part : parts) {
+        const int top = rowTop(part.top);
+        if (top > stripBottom) {
+            flush();
+            stripTop = top;
+        }
+        stripBottom = std::max(stripBottom, static_cast<int>(part.bottom));
+    }
+    flush();
+    ::EndPaint(hwnd, &ps);
+}
+
+void TableComponent::scrollContent(int dx, int dy) {
+    if (!m_hWnd) return;
+    const RECT rows = getRowsArea();
+    const int shift = -dy * getRowHeight();
+    if (dx != 0 || !mPicture || std::abs(shift) >= rows.bottom - rows.top) {
+        ::InvalidateRect(m_hWnd, nullptr, TRUE);
+        return;
+    }
+    // The region still to be painted moves with the pixels, so the picture moves with them.
+    shiftPixelRows(mPicture->getImage(), rows.top, mPicture->getHeight(), shift);
+    ::ScrollWindowEx(m_hWnd, 0, shift, &rows, &rows, nullptr, nullptr, SW_INVALIDATE);
+    if (mExtendedStyle & LVS_EX_GRIDLINES) {
+        // The first row shown has no line above it, the others have one: the rows that
+        // changed between the two are painted again.
+        const int moved = shift > 0 ? rows.top + shift : rows.top;
+        RECT line{rows.left, moved, rows.right, moved + 1};
+        ::InvalidateRect(m_hWnd, &line, FALSE);
+    }
+}
+
+void TableComponent::repaintChangedRows(const std::map<int, UINT>& before) {
+    if (mColumns.getColumnCount() == 0) {
+        repaint();
+        return;
+    }
+    const std::map<int, UINT>& after = mColumns.getColumn(0).getStates();
+    std::vector<int> changed;
+    auto a = before.begin();
+    auto b = after.begin();
+    while (a != before.end() || b != after.end()) {
+        if (b == after.end() || (a != before.end() && a->first < b->first)) {
+            changed.push_back((a++)->first);
+        } else if (a == before.end() || b->first < a->first) {
+            changed.push_back((b++)->first);
+        } else {
+            if (a->second != b->second) changed.push_back(a->first);
+            ++a;
+            ++b;
+        }
+    }
+    const int top = getVerticalPosition();
+    const int rowHeight = getRowHeight();
+    const RECT rows = getRowsArea();
+    const int shown = (rows.bottom - rows.top + rowHeight - 1) / rowHeight;
+    int count = 0;
+    for (int row : changed) {
+        if (row < top || row >= top + shown) continue;
+        if (++count > shown / 2) {
+            // Many rows: one rectangle costs less than many.
+            repaint();
+            return;
+        }
+        const int y = rows.top + (row - top) * rowHeight;
+        const RECT area{rows.left, y, rows.right, std::min(rows.bottom, static_cast<LONG>(y + rowHeight))};
+        repaint(&area, false);
+    }
+}
