@@ -81,10 +81,6 @@ void TableColumn::paintCell(Graphics& g, CharWidthCache::Widths& widths, int row
     ::SetBkColor(dc, backColor);
     ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &cell, nullptr, 0, nullptr);
 
-    // Long texts are cut to what can show before DrawTextW sees them, so that a cell
-    // costs one look-up per visible character.
-    const int count = countFittingCharacters(widths, dc, item.text, x, std::min(x + width, g.getWidth()));
-
     int originX = x + 2;
     const int originY = y + 2;
     if (item.showCheckBox) {
@@ -97,6 +93,12 @@ void TableColumn::paintCell(Graphics& g, CharWidthCache::Widths& widths, int row
         ::ImageList_Draw(mImageList, item.image, dc, originX - 2, y, ILD_TRANSPARENT);
         originX += 16;
     }
+    // Texts start two pixels down: a paint of the row's top line alone draws none.
+    const RECT textArea{x, originY, x + width, y + mRowHeight};
+    if (!::RectVisible(dc, &textArea)) return;
+    // Long texts are cut to what can show before DrawTextW sees them, so that a cell
+    // costs one look-up per visible character.
+    const int count = countFittingCharacters(widths, dc, item.text, x, std::min(x + width, g.getWidth()));
     g.setTextColor(textColor);
     if (mNumbered) {
         const std::wstring number = std::to_wstring(row + 1);

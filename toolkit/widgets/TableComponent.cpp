@@ -27,7 +27,7 @@ void TableComponent::destroy() {
     mCurrentRow = -1;
     mRepaintPending = false;
     mScrollBarsPending = false;
-    mPicture.reset();
+    mSurface.reset();
     Component::destroy();
 }
 

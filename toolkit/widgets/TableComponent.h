@@ -71,8 +71,7 @@ public:
     virtual int getVerticalScrollRange();
     virtual int getHorizontalScrollRange();
     void onScroll(UINT message, WPARAM wParam) override;
-    // Whole rows move on the screen and in the kept picture; only the rows that come
-    // into view are painted.
+    // Whole rows move on the screen; only the rows that come into view are painted.
     void scrollContent(int dx, int dy) override;
 
     int getRowCount() override { return getVerticalScrollRange(); }
@@ -139,9 +138,9 @@ protected:
     void paintEmptyText(Graphics& g);
     // Paints the window rows that meet [top, bottom) (window y), and the header when the
     // strip reaches into it; the whole table when it covers the window, or while a band or
-    // the empty text shows. Nothing outside those rows is touched.
+    // the empty text shows. Nothing outside the strip is touched.
     void paintStrip(Graphics& g, int top, int bottom);
-    // Paints what the update region needs into the kept picture and shows it.
+    // Paints the strips of the update region and shows them.
     void onPaintMessage(HWND hwnd);
     // The part of the client area the rows take, below the header.
     RECT getRowsArea() const;
@@ -164,6 +163,7 @@ protected:
     int mCurrentRow = -1;
     bool mRepaintPending = false;
     bool mScrollBarsPending = false;
-    // The picture last shown, kept so that a paint redraws only the rows that changed.
-    std::unique_ptr<Graphics> mPicture;
+    // The surface strips are painted on, kept from paint to paint; only the strips just
+    // painted are ever shown from it.
+    std::unique_ptr<Graphics> mSurface;
 };

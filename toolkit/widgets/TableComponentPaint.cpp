@@ -30,17 +30,17 @@ void TableComponent::paintStrip(Graphics& g, int top, int bottom) {
     const int rowHeight = getRowHeight();
     const bool emptyText = getItemCount() == 0 && !mEmptyText.empty();
     const bool whole = (top <= 0 && bottom >= height) || mMouseState == MouseState::BandSelection || emptyText;
-    // The strip grows to whole rows; it is painted under a clip, so that what one row
-    // draws never reaches a row left as it is.
+    // A strip is painted under a clip: the rows it meets are drawn as a whole paint draws
+    // them, and nothing outside it changes.
     const bool header = whole || top < headerHeight;
     int firstRow = 0;
     int lastRow = std::numeric_limits<int>::max() / 2;
     if (!whole) {
+        top = std::max(0, top);
+        bottom = std::min(height, bottom);
+        if (bottom <= top) return;
         firstRow = std::max(0, top - headerHeight) / rowHeight;
         lastRow = bottom > headerHeight ? (bottom - 1 - headerHeight) / rowHeight : -1;
-        top = header ? 0 : headerHeight + firstRow * rowHeight;
-        bottom = std::min(height, headerHeight + (lastRow + 1) * rowHeight);
-        if (bottom <= top) return;
         ::IntersectClipRect(g.getHDC(), 0, top, width, bottom);
     } else {
         top = 0;

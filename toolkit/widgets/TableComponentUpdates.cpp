@@ -1,8 +1,7 @@
-// What the own-drawn table repaints: it keeps the picture it last showed, so that a
-// selection step repaints the rows whose look changed and a scroll by a few rows moves the
-// rest on the screen and in the picture alike, painting only the rows that come into view.
+// What the own-drawn table repaints: a selection step repaints the rows whose look changed,
+// a scroll by a few rows moves the rest on the screen and paints only the rows that come
+// into view, and a paint draws only the strips of its update region.
 #include <algorithm>
-#include <cstring>
 #include <vector>
 
 #include "toolkit/widgets/TableComponent.h"
@@ -18,20 +17,6 @@ std::vector<RECT> rectanglesOf(HRGN region) {
     if (::GetRegionData(region, size, data) == 0) return {};
     const RECT* first = reinterpret_cast<const RECT*>(data->Buffer);
     return std::vector<RECT>(first, first + data->rdh.nCount);
-}
-
-// Moves the rows [top, bottom) of a 32-bit top-down picture down by `shift` pixels (up
-// when negative); the rows left behind keep what they held.
-void shiftPixelRows(Image& image, int top, int bottom, int shift) {
-    bottom = std::min(bottom, image.getHeight());
-    const int moved = bottom - top - std::abs(shift);
-    if (moved <= 0 || !image.getBits()) return;
-    ::GdiFlush();
-    const size_t rowSize = image.getRowSize();
-    unsigned char* base = image.getBits();
-    const int from = shift > 0 ? top : top - shift;
-    const int to = shift > 0 ? top + shift : top;
-    std::memmove(base + to * rowSize, base + from * rowSize, static_cast<size_t>(moved) * rowSize);
 }
 
 }  // namespace
@@ -52,28 +37,22 @@ void TableComponent::onPaintMessage(HWND hwnd) {
     HDC dc = ::BeginPaint(hwnd, &ps);
     const int width = getWidth();
     const int height = getHeight();
-    if (!mPicture || mPicture->getWidth() != width || mPicture->getHeight() != height) {
-        // A new picture holds nothing yet: all of it is painted.
-        mPicture = std::make_unique<Graphics>(width, height);
-        parts.assign(1, RECT{0, 0, width, height});
+    if (!mSurface || mSurface->getWidth() != width || mSurface->getHeight() != height) {
+        mSurface = std::make_unique<Graphics>(width, height);
     }
-    // Strips of whole rows, each painted once however many rectangles meet it.
-    const int headerHeight = getHeaderHeight();
-    const int rowHeight = getRowHeight();
-    const auto rowTop = [&](int y) { return y < headerHeight ? 0 : headerHeight + (y - headerHeight) / rowHeight * rowHeight; };
+    // Rectangles that touch make one strip, so that no row is painted twice.
     std::sort(parts.begin(), parts.end(), [](const RECT& a, const RECT& b) { return a.top < b.top; });
     int stripTop = 0;
     int stripBottom = -1;
     const auto flush = [&] {
         if (stripBottom <= stripTop) return;
-        paintStrip(*mPicture, stripTop, stripBottom);
-        ::BitBlt(dc, 0, stripTop, width, stripBottom - stripTop, mPicture->getHDC(), 0, stripTop, SRCCOPY);
+        paintStrip(*mSurface, stripTop, stripBottom);
+        ::BitBlt(dc, 0, stripTop, width, stripBottom - stripTop, mSurface->getHDC(), 0, stripTop, SRCCOPY);
     };
     for (const RECT& part : parts) {
-        const int top = rowTop(part.top);
-        if (top > stripBottom) {
+        if (part.top > stripBottom) {
             flush();
-            stripTop = top;
+            stripTop = part.top;
         }
         stripBottom = std::max(stripBottom, static_cast<int>(part.bottom));
     }
@@ -85,16 +64,15 @@ void TableComponent::scrollContent(int dx, int dy) {
     if (!m_hWnd) return;
     const RECT rows = getRowsArea();
     const int shift = -dy * getRowHeight();
-    if (dx != 0 || !mPicture || std::abs(shift) >= rows.bottom - rows.top) {
+    if (dx != 0 || std::abs(shift) >= rows.bottom - rows.top) {
         ::InvalidateRect(m_hWnd, nullptr, TRUE);
         return;
     }
-    // The region still to be painted moves with the pixels, so the picture moves with them.
-    shiftPixelRows(mPicture->getImage(), rows.top, mPicture->getHeight(), shift);
+    // The region still to be painted moves with the pixels.
     ::ScrollWindowEx(m_hWnd, 0, shift, &rows, &rows, nullptr, nullptr, SW_INVALIDATE);
     if (mExtendedStyle & LVS_EX_GRIDLINES) {
-        // The first row shown has no line above it, the others have one: the rows that
-        // changed between the two are painted again.
+        // The first row shown has no line above it, the others have one: the pixel row
+        // where that changed is painted again.
         const int moved = shift > 0 ? rows.top + shift : rows.top;
         RECT line{rows.left, moved, rows.right, moved + 1};
         ::InvalidateRect(m_hWnd, &line, FALSE);
