@@ -124,6 +124,9 @@ public:
 private:
     void paintCheckBox(Graphics& g, bool checked, int x, int y);
     void drawHeaderName(Graphics& g, const Rect& header);
+    // Draws the first `count` characters of the cell's text cut with an ellipsis to the
+    // area, keeping the cut for the next paint in the same room and font.
+    static void drawCutText(HDC dc, TableItem& item, int count, RECT& area, const void* font);
 
     std::wstring mName;
     Rect mHeaderRect;

@@ -1,5 +1,6 @@
 // How a column paints its header and its visible cells.
 #include <algorithm>
+#include <cwchar>
 #include <limits>
 #include <string>
 
@@ -107,6 +108,26 @@ void TableColumn::paintCell(Graphics& g, CharWidthCache::Widths& widths, int row
     }
     // No prefix processing: an "&" in a sentence is text, not a mnemonic.
     RECT text{originX, originY, x + width - 2, y + mRowHeight};
+    drawCutText(dc, item, count, text, &widths);
+}
+
+void TableColumn::drawCutText(HDC dc, TableItem& item, int count, RECT& area, const void* font) {
+    const UINT format = DT_WORD_ELLIPSIS | DT_NOPREFIX;
+    const int room = area.right - area.left;
+    if (item.cutFont == font && item.cutRoom == room && item.cutLength == count) {
+        // The kept cut fits: the ellipsis search finds nothing more to cut.
+        ::DrawTextW(dc, item.cutText.data(), static_cast<int>(item.cutText.size()), &area, format);
+        return;
+    }
+    // Room for the ellipsis the system writes into the text it cuts.
     std::wstring shown = item.text.substr(0, count);
-    ::DrawTextW(dc, shown.data(), static_cast<int>(shown.size()), &text, DT_WORD_ELLIPSIS | DT_NOPREFIX);
+    shown.append(4, L'\0');
+    ::DrawTextW(dc, &shown[0], count, &area, format | DT_MODIFYSTRING);
+    shown.resize(::wcsnlen(shown.c_str(), shown.size()));
+    // Line breaks make several lines, which are cut one by one: such texts are not kept.
+    if (shown.find_first_of(L"\r\n") != std::wstring::npos) return;
+    item.cutText = shown;
+    item.cutRoom = room;
+    item.cutLength = count;
+    item.cutFont = font;
 }
