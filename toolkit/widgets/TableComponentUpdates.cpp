@@ -64,7 +64,8 @@ void TableComponent::scrollContent(int dx, int dy) {
     if (!m_hWnd) return;
     const RECT rows = getRowsArea();
     const int shift = -dy * getRowHeight();
-    if (dx != 0 || std::abs(shift) >= rows.bottom - rows.top) {
+    // A band is drawn over the whole table and is painted whole anyway.
+    if (dx != 0 || std::abs(shift) >= rows.bottom - rows.top || mMouseState == MouseState::BandSelection) {
         ::InvalidateRect(m_hWnd, nullptr, TRUE);
         return;
     }
