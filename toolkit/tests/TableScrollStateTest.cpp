@@ -188,11 +188,16 @@ TEST_F(TableScrollBars, ABarIsRedrawnOnlyWhenItsThumbMoves) {
     counting.setVerticalPage(10);
     counting.updateScrollBars();
     ASSERT_EQ(counting.redraws, 1);
+    counting.redrawChangedBars();  // as the paint that follows does
     // One row of a hundred thousand moves the thumb by less than a pixel.
     counting.setVerticalPosition(1);
     counting.updateScrollBars();
     EXPECT_EQ(counting.redraws, 1);
     counting.setVerticalPosition(50000);
+    counting.updateScrollBars();
+    EXPECT_EQ(counting.redraws, 2);
+    // Until the bars are drawn, further changes ask for nothing more.
+    counting.setVerticalPosition(90000);
     counting.updateScrollBars();
     EXPECT_EQ(counting.redraws, 2);
 }

@@ -147,6 +147,12 @@ bool Scrollbar::setBarInfo(int bar, SCROLLINFO info) {
         current.nPos == info.nPos) {
         return false;
     }
+    if (mBarChanged[index]) {
+        // A redraw is due already: the bar's look need not be compared.
+        ::SetScrollInfo(mScrollWindow, bar, &info, FALSE);
+        last = info;
+        return false;
+    }
     const SCROLLBARINFO before = barLook(mScrollWindow, bar);
     ::SetScrollInfo(mScrollWindow, bar, &info, FALSE);
     last = info;

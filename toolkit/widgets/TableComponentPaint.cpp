@@ -16,6 +16,7 @@ void TableComponent::repaint(const RECT* area, bool erase) {
 }
 
 void TableComponent::invalidateScrollBars() {
+    if (mScrollBarsPending) return;
     mScrollBarsPending = true;
     // A paint comes without the client being marked: the bars are drawn by it alone.
     if (m_hWnd) ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INTERNALPAINT);
