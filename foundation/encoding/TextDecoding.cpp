@@ -34,12 +34,11 @@ std::wstring decodeUpToNul(UINT codePage, const unsigned char* data, size_t size
     return decodeBytes(codePage, reinterpret_cast<const char*>(data), size);
 }
 
-std::wstring decodeShiftJis(const unsigned char* data, size_t size) {
+// Decodes into the caller's string itself, so that room it reserved is kept.
+void decodeShiftJis(const unsigned char* data, size_t size, std::wstring& text) {
     const void* nul = std::memchr(data, 0, size);
     if (nul != nullptr) size = static_cast<size_t>(static_cast<const unsigned char*>(nul) - data);
-    std::wstring text;
-    if (decodeShiftJisByTable(data, size, text)) return text;
-    return decodeBytes(932, reinterpret_cast<const char*>(data), size);
+    if (!decodeShiftJisByTable(data, size, text)) text = decodeBytes(932, reinterpret_cast<const char*>(data), size);
 }
 
 }  // namespace
@@ -72,13 +71,13 @@ EncodingId decodeText(const char* bytes, size_t size, std::wstring& text, Encodi
             text = decodeUtf16(data, size, true);
             break;
         case kEncodingShiftJis:
-            text = decodeShiftJis(data, size);
+            decodeShiftJis(data, size, text);
             break;
         case kEncodingEucJp: {
             std::string copy(reinterpret_cast<const char*>(data), size);
             unsigned char* writable = reinterpret_cast<unsigned char*>(&copy[0]);
             size_t length = copy.empty() ? 0 : convertEUCJPToShiftJIS(writable, copy.size());
-            text = decodeShiftJis(writable, length);
+            decodeShiftJis(writable, length, text);
             break;
         }
         case kEncodingUtf8:

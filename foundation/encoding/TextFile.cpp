@@ -105,7 +105,7 @@ bool replaceWith(const std::wstring& path, const std::wstring& temp) {
 
 }  // namespace
 
-EncodingId readTextFile(const std::wstring& path, std::wstring& text, EncodingId wanted) {
+EncodingId readTextFile(const std::wstring& path, std::wstring& text, EncodingId wanted, bool roomToGrow) {
     HANDLE file = openForReading(path);
     if (file == INVALID_HANDLE_VALUE) {
         ::SetLastError(ERROR_SUCCESS);
@@ -154,6 +154,14 @@ EncodingId readTextFile(const std::wstring& path, std::wstring& text, EncodingId
     ::CloseHandle(file);
     if (!read) return -1;
     std::wstring decoded;
+    if (roomToGrow) {
+        try {
+            // No narrow encoding gives more units than it has bytes.
+            decoded.reserve(bytes.size() + bytes.size() / 32 + 1024);
+        } catch (const std::exception&) {
+            // Decoded without the spare room then.
+        }
+    }
     EncodingId id = decodeText(bytes.data(), bytes.size(), decoded, wanted);
     text.swap(decoded);
     return id;

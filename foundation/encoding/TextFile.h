@@ -9,7 +9,10 @@
 // Reads the file into `text` in the wanted encoding (-1 detects) and returns the id used.
 // -1 when the file can't be opened, sized or read, or is 2 GB or larger; `text` is then
 // left as it was. An empty file gives an empty text and the wanted id (1 for -1).
-EncodingId readTextFile(const std::wstring& path, std::wstring& text, EncodingId wanted);
+// With roomToGrow the text gets a thirty-second of its size and 1024 units of spare
+// capacity where the decoding writes straight into it, so that a caller about to edit
+// it need not copy the whole text again to make room.
+EncodingId readTextFile(const std::wstring& path, std::wstring& text, EncodingId wanted, bool roomToGrow = false);
 
 // Writes the text with the id's byte-order mark. The previous file is replaced only once
 // the new content is completely written, so a failure (an id that can't be written, a

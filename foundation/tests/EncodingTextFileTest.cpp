@@ -25,6 +25,13 @@ TEST(EncodingTextFile, EveryWritableIdRoundTrips) {
         EncodingId wanted = id == -1 ? 1 : id;
         EXPECT_EQ(readTextFile(path, text, wanted), wanted) << id;
         EXPECT_EQ(text, expected) << id;
+        // Read with room to grow: the same text, and Shift_JIS decodes into the room.
+        std::wstring roomy;
+        EXPECT_EQ(readTextFile(path, roomy, wanted, true), wanted) << id;
+        EXPECT_EQ(roomy, expected) << id;
+        if (id == 5) {
+            EXPECT_GE(roomy.capacity(), roomy.size() + 1024);
+        }
     }
 }
 

@@ -56,7 +56,13 @@ TEST(XmlParser, ReferencesInTextAndValues) {
     } cases[] = {
         {L"<a>&amp;lt;</a>", L"&lt;"},
         {L"<a>&lt;&gt;&quot;&apos;</a>", L"<>\"'"},
-        {L"<a>&#65;&copy;</a>", L""},
+        // Numeric references in ASCII digits name their character; names other than
+        // the five predefined ones, and digits of other scripts, give nothing.
+        {L"<a>&#65;&copy;</a>", L"A"},
+        {L"<a>&#x30C8;&#X30c8;&#12488;</a>", L"\u30C8\u30C8\u30C8"},
+        {L"<a>&#128512;&#x1F600;</a>", L"\U0001F600\U0001F600"},
+        {L"<a>[&#0;&#xD800;&#x110000;&#123456789;&#x;&#;&#1A;&#\uFF11\uFF12;]</a>", L"[]"},
+        {L"<a>&#38;lt;</a>", L"&lt;"},
         {L"<a>a & b; c</a>", L"a  c"},
         // An "&" that nothing closes before the next tag is plain text.
         {L"<a>Tom & Jerry</a>", L"Tom & Jerry"},

@@ -95,3 +95,29 @@ std::wstring decodeCharacterReferences(const std::wstring& text, bool foldLineBr
     }
     return out;
 }
+
+bool appendNumericReference(std::wstring& out, const wchar_t* body, const wchar_t* end) {
+    if (end - body < 2 || body[0] != L'#') return false;
+    const bool hex = body[1] == L'x' || body[1] == L'X';
+    const wchar_t* p = body + (hex ? 2 : 1);
+    // Eight digits reach past U+10FFFF in either base; longer ones are refused unread.
+    if (p == end || end - p > 8) return false;
+    unsigned long value = 0;
+    for (; p < end; ++p) {
+        const wchar_t c = *p;
+        unsigned digit = 0;
+        if (isAsciiDigit(c)) {
+            digit = static_cast<unsigned>(c - L'0');
+        } else if (hex && c >= L'a' && c <= L'f') {
+            digit = static_cast<unsigned>(c - L'a' + 10);
+        } else if (hex && c >= L'A' && c <= L'F') {
+            digit = static_cast<unsigned>(c - L'A' + 10);
+        } else {
+            return false;
+        }
+        value = value * (hex ? 16 : 10) + digit;
+    }
+    if (value == 0 || value > kLastCodePoint || (value >= 0xD800 && value <= 0xDFFF)) return false;
+    appendCodePoint(out, value);
+    return true;
+}

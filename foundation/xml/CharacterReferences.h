@@ -13,3 +13,8 @@ std::wstring getNamedEntity(const std::wstring& name);
 // "\t" into a tab, drops "\r" and keeps the character after any other backslash; a line
 // break becomes one space when `foldLineBreaks` is set and disappears otherwise.
 std::wstring decodeCharacterReferences(const std::wstring& text, bool foldLineBreaks);
+
+// Appends the character of a numeric reference's body ("#65" or "#x41", the text between
+// "&" and ";"): ASCII digits only, a code point from 1 to U+10FFFF outside the surrogates.
+// False, appending nothing, for any other body.
+bool appendNumericReference(std::wstring& out, const wchar_t* body, const wchar_t* end);

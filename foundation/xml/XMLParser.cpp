@@ -4,6 +4,7 @@
 #include <cwctype>
 
 #include "foundation/system/ParserException.h"
+#include "foundation/xml/CharacterReferences.h"
 
 namespace {
 
@@ -52,8 +53,8 @@ bool equals(const wchar_t* p, const wchar_t* end, const wchar_t* word, size_t le
     return static_cast<size_t>(end - p) == length && std::equal(p, end, word);
 }
 
-// The character a reference between "&" and ";" stands for; only the five predefined
-// ones are known, any other gives nothing (0).
+// The character a named reference between "&" and ";" stands for; only the five
+// predefined ones are known, any other gives nothing (0).
 wchar_t referencedChar(const wchar_t* p, const wchar_t* end) {
     if (equals(p, end, L"amp", 3)) return L'&';
     if (equals(p, end, L"lt", 2)) return L'<';
@@ -75,7 +76,13 @@ void appendDecoded(std::wstring& out, const wchar_t* p, const wchar_t* end) {
             out.append(ampersand, end);
             return;
         }
-        if (wchar_t c = referencedChar(ampersand + 1, semicolon)) out += c;
+        // Numeric references name their character (files of other programs use them for
+        // whatever their encoding cannot hold); an unknown name gives nothing.
+        if (wchar_t c = referencedChar(ampersand + 1, semicolon)) {
+            out += c;
+        } else {
+            appendNumericReference(out, ampersand + 1, semicolon);
+        }
         p = semicolon + 1;
     }
 }

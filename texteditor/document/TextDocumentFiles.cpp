@@ -3,10 +3,11 @@
 
 bool TextDocument::load(const std::wstring& path) {
     std::wstring read;
-    const EncodingId id = readTextFile(path, read, kEncodingUndefined);
+    const EncodingId id = readTextFile(path, read, kEncodingUndefined, true);
     if (id == -1) return false;
     text.swap(read);
-    // Room to type into: the first keystroke need not move the whole text.
+    // Room to type into: the first keystroke need not move the whole text (the decoding
+    // has made that room already for the narrow encodings).
     text.reserve(text.size() + text.size() / 32 + 1024);
     encoding = id;
     fileName = path;

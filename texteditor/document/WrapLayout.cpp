@@ -18,8 +18,11 @@ uint32_t layoutLine(const std::wstring& text, WrapInfo& record, uint32_t limit, 
     uint32_t x = 0;
     uint32_t rowStart = record.start;
     uint32_t p = record.start;
+    const uint32_t* ascii = measure.asciiWidths();
     while (p < length && !isBreak(text[p])) {
-        x += measure.charWidth(text[p]);
+        const wchar_t c = text[p];
+        const uint32_t known = ascii && c >= 0x20 && c < 0x7F ? ascii[c] : 0;
+        x += known != 0 ? known : measure.charWidth(c);
         // A row's first character always stays on it, so every row holds one at least.
         if (p == rowStart || x <= limit) {
             ++p;
@@ -84,7 +87,10 @@ WrapResult layoutRows(ITextDocument& document, uint32_t firstLine, uint32_t last
         WrapInfo& record = document.lineAt(i);
         const uint32_t oldRows = record.rowCount;
         if (measurable) {
-            result.maxWidth = std::max(result.maxWidth, layoutLine(text, record, limit, measure));
+            const uint32_t oldWidth = record.lastRowWidth;
+            record.lastRowWidth = layoutLine(text, record, limit, measure);
+            result.maxWidth = std::max(result.maxWidth, record.lastRowWidth);
+            if (record.lastRowWidth < oldWidth) result.narrowedFrom = std::max(result.narrowedFrom, oldWidth);
         } else {
             giveOneRow(document, record);
         }
@@ -111,6 +117,13 @@ WrapResult layoutRows(ITextDocument& document, uint32_t firstLine, uint32_t last
     }
     result.rowTotal = rowAcc;
     return result;
+}
+
+uint32_t widestLastRow(const ITextDocument& document) {
+    uint32_t widest = 0;
+    const uint32_t count = document.getLineCount();
+    for (uint32_t i = 0; i < count; ++i) widest = std::max(widest, document.lineAt(i).lastRowWidth);
+    return widest;
 }
 
 float justifiedBlankWidth(const ITextDocument& document, uint32_t line, uint32_t row, int textAreaWidth,

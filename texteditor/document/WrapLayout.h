@@ -12,6 +12,9 @@ public:
     virtual ~CharMeasure() = default;
     // Pixel width of one UTF-16 code unit (0 for CR and LF).
     virtual uint32_t charWidth(wchar_t c) = 0;
+    // Widths indexed by code unit, read directly for printable ASCII (0x20 to 0x7E) where
+    // the entry is not 0; nullptr when there is no such table.
+    virtual const uint32_t* asciiWidths() { return nullptr; }
 };
 
 struct WrapSettings {
@@ -23,7 +26,10 @@ struct WrapSettings {
 
 struct WrapResult {
     bool rowsChanged = false;  // some line got a different number of rows
-    uint32_t maxWidth = 0;     // widest row laid out, at least the text area width
+    uint32_t maxWidth = 0;     // widest last row laid out, at least the text area width
+    // The widest former last-row width among the laid-out lines that got narrower: when
+    // it was the document's widest, the document has to be measured again.
+    uint32_t narrowedFrom = 0;
     uint32_t rowTotal = 0;     // rows of all records, the sentinel's included
 };
 
@@ -36,6 +42,9 @@ constexpr int kNoWrapLimit = 99999;
 // lastLine are only renumbered.
 WrapResult layoutRows(ITextDocument& document, uint32_t firstLine, uint32_t lastLine, const WrapSettings& settings,
                       CharMeasure& measure);
+
+// The widest last-row width over all lines, from the last layout of each.
+uint32_t widestLastRow(const ITextDocument& document);
 
 // A character after which a row may be cut: anything but an ASCII letter or "_".
 bool allowsCutAfter(wchar_t c);

@@ -335,6 +335,11 @@ public:
     // Invalidates the rows from the row of the lower offset to the row after the higher
     // one; false (nothing done) when the offsets are equal.
     bool repaintRange(int offsetA, int offsetB);
+    // Invalidates the rows of the lines [firstLine, lastLine), with the row above them;
+    // with toBottom everything below them as well.
+    void repaintLines(uint32_t firstLine, uint32_t lastLine, bool toBottom);
+    // The rows of the laid-out text, the closing record's included.
+    uint32_t getRowTotal() const;
     // Pixel width of text[from, to) drawn from screen x (tabs run to their stops).
     int measureText(const std::wstring& text, int from, int to, int x);
     void setLineNumbersVisible(bool value);
@@ -421,6 +426,7 @@ protected:
     void replayReplace(const std::wstring& text, TextRange range) override;
     // CharMeasure for the wrap layout.
     uint32_t charWidth(wchar_t c) override { return getCharWidth(c); }
+    const uint32_t* asciiWidths() override { return charWidthCache.empty() ? nullptr : charWidthCache.data(); }
 
     std::unique_ptr<ITextDocument> document;
     std::unique_ptr<HistoryManager> history;
@@ -436,6 +442,7 @@ protected:
     HDC dc = nullptr;
     HFONT font = nullptr;
     std::vector<uint32_t> charWidthCache;  // empty until first needed
+    uint32_t widestRow = 0;  // the horizontal scroll range: the widest row of the document
     int tabWidth = 0;
     int averageCharWidth = 8;
     int fontHeight = 8;

@@ -20,6 +20,7 @@ void TextEditor::moveCaret(int key) {
     if (!sel.isEmpty()) repaintAll();
     const uint32_t anchor = selection.anchor;
     collapseToCaret();
+    const uint32_t caretBefore = selection.caret;
     const uint32_t length = static_cast<uint32_t>(text.size());
     wchar_t* chars = const_cast<wchar_t*>(text.c_str());
     uint32_t n = selection.caret;
@@ -33,6 +34,7 @@ void TextEditor::moveCaret(int key) {
             const int rows = getVisibleRows();
             const int step = std::max(rows / 5, 2);
             const int dir = key == VK_NEXT ? 1 : -1;
+            scrollBar.holdRedraw();  // the bar is drawn once, at its final place
             for (int i = 0; i < rows / step; ++i) {
                 scroll(0, dir * step, false);
                 update();
@@ -41,6 +43,7 @@ void TextEditor::moveCaret(int key) {
                 scroll(0, dir, false);
                 update();
             }
+            scrollBar.releaseRedraw(m_hWnd);
             if (scrollBar.verticalPosition == 0) {
                 setCaretFromPoint(selection.preferredX, 0);
             } else if (scrollBar.verticalPosition >= scrollBar.verticalMaximum) {
@@ -118,6 +121,9 @@ void TextEditor::moveCaret(int key) {
             break;
         default: return;
     }
+    // Moving by a point has set the caret already; the selection as it stood is the one
+    // whose rows may need repainting (an empty one needs none).
+    selection.caret = caretBefore;
     if (shift) {
         setSelection(anchor, n);
     } else {

@@ -95,10 +95,12 @@ void TextEditor::scrollToCaret() {
     const int row = static_cast<int>(getWrappedRow(selection.caretLine, selection.caretColumn));
     const int distance = row - quarter - scrollBar.verticalPosition;
     if (std::abs(distance) <= 100) {
+        scrollBar.holdRedraw();  // the bar is drawn once, at its final place
         for (int i = 0; i < std::abs(distance); ++i) {
             scroll(0, distance > 0 ? 1 : -1, false);
             update();
         }
+        scrollBar.releaseRedraw(m_hWnd);
     } else {
         scroll(0, distance, false);
     }
@@ -128,11 +130,24 @@ void TextEditor::replayReplace(const std::wstring& text, TextRange range) {
     if (range.start < 0 || range.start > length) range.start = 0;
     if (range.end > length || range.end < range.start) range.end = length;
     const uint32_t start = static_cast<uint32_t>(range.start);
+    const uint32_t linesBefore = document->getLineCount();
+    const uint32_t rowsBefore = getRowTotal();
+    const int textLeftBefore = getTextLeft();
+    const bool wasEmpty = getTextLength() == 0;
     document->replace(range, text);
     updateLineNumberWidth();
     const uint32_t end = start + static_cast<uint32_t>(text.size());
-    wrapLines(document->getLineAt(start), document->getLineAt(end) + 2);
-    repaintAll();
+    const uint32_t firstLine = document->getLineAt(start);
+    const uint32_t lastLine = document->getLineAt(end) + 2;
+    wrapLines(firstLine, lastLine);
+    // Only the rows of the edited lines change, unless the rows below moved or the
+    // whole view depends on the edit (the hint of an empty text, a wider gutter).
+    if (wasEmpty || getTextLength() == 0 || getTextLeft() != textLeftBefore) {
+        repaintAll();
+    } else {
+        const bool moved = document->getLineCount() != linesBefore || getRowTotal() != rowsBefore;
+        repaintLines(firstLine, lastLine, moved);
+    }
     select(end, end);
     notifyParent(EN_UPDATE);
 }

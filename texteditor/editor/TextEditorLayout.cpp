@@ -134,14 +134,23 @@ bool TextEditor::wrapLines(uint32_t firstLine, uint32_t lastLine) {
     settings.averageCharWidth = averageCharWidth;
     settings.wrapAtWindow = wrapAtWindow;
     const WrapResult result = layoutRows(*document, firstLine, lastLine, settings, *this);
+    // A partial pass saw only the edited lines: the widest line may lie elsewhere. Only
+    // when the widest line itself got narrower is the whole document looked at again.
+    if (firstLine == 0 && lastLine == 0) {
+        widestRow = result.maxWidth;
+    } else if (result.narrowedFrom != 0 && result.narrowedFrom >= widestRow) {
+        widestRow = std::max(result.maxWidth, widestLastRow(*document));
+    } else {
+        widestRow = std::max(widestRow, result.maxWidth);
+    }
 
     const int lastRow = result.rowTotal == 0 ? 0 : static_cast<int>(result.rowTotal) - 1;
     const RECT r = getClientRect();
     if (r.bottom > 0) {
-        scrollBar.horizontalTotal = static_cast<int>(result.maxWidth);
+        scrollBar.horizontalTotal = static_cast<int>(widestRow);
         scrollBar.verticalTotal = lastRow;
         scrollBar.verticalPage = std::min(getVisibleRows(), lastRow);
-        scrollBar.horizontalPage = std::min(settings.textAreaWidth, static_cast<int>(result.maxWidth));
+        scrollBar.horizontalPage = std::min(settings.textAreaWidth, static_cast<int>(widestRow));
         updateScrollBars();
     }
     return result.rowsChanged;

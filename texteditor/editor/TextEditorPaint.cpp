@@ -100,8 +100,8 @@ int TextEditor::paintLineRows(HDC memory, int row, int lastRow) {
     const uint32_t lineLength = static_cast<uint32_t>(lineText.size());
     int painted = 0;
     for (uint32_t r = rowInLine; r < record.rowCount; ++r) {
+        // The row's background is the editor's, filled (or left to the image) already.
         const int y = top + painted * lineHeight;
-        fillCell(memory, textLeft, y, textRect.right - textLeft, lineHeight, mBackColor);
         ++painted;
         if (!lineText.empty() && r < record.breaks.size()) {
             const uint32_t s = std::min(record.breaks[r], lineLength);
@@ -155,4 +155,31 @@ bool TextEditor::repaintRange(int offsetA, int offsetB) {
     const RECT band{0, padding.top + lineHeight * rowLo, client.right, padding.top + lineHeight * rowHi};
     repaint(&band, true);
     return true;
+}
+
+uint32_t TextEditor::getRowTotal() const {
+    const uint32_t count = document->getLineCount();
+    if (count == 0) return 0;
+    const WrapInfo& last = document->lineAt(count - 1);
+    return last.firstRow + last.rowCount;
+}
+
+void TextEditor::repaintLines(uint32_t firstLine, uint32_t lastLine, bool toBottom) {
+    if (!m_hWnd) return;
+    const uint32_t count = document->getLineCount();
+    if (count == 0) return;
+    const int lineHeight = std::max(getLineHeight(), 1);
+    const int firstVisible = scrollBar.verticalPosition;
+    const RECT client = getClientRect();
+    // From the row above the first line (as repaintRange does) to the first row of lastLine.
+    const int rowLo = static_cast<int>(document->lineAt(std::min(firstLine, count - 1)).firstRow) - firstVisible - 1;
+    int bottom = static_cast<int>(client.bottom);
+    if (!toBottom) {
+        const int rowHi = static_cast<int>(document->lineAt(std::min(lastLine, count - 1)).firstRow) - firstVisible;
+        bottom = std::min(bottom, padding.top + lineHeight * std::max(rowHi, 0));
+    }
+    const int top = std::max(padding.top + lineHeight * rowLo, 0);
+    if (top >= bottom) return;
+    const RECT band{0, top, client.right, bottom};
+    repaint(&band, true);
 }

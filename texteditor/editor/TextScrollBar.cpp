@@ -59,7 +59,38 @@ bool TextScrollBar::onHScroll(int code) {
     return horizontalPosition != old;
 }
 
-void TextScrollBar::setBar(HWND hwnd, int bar, const SCROLLINFO& info) { ::SetScrollInfo(hwnd, bar, &info, TRUE); }
+namespace {
+
+// Invalidates the part of the window frame a scroll bar takes, so that the next paint
+// of the window draws it.
+void invalidateBar(HWND hwnd, int bar) {
+    SCROLLBARINFO info{};
+    info.cbSize = sizeof info;
+    if (!::GetScrollBarInfo(hwnd, bar == SB_VERT ? OBJID_VSCROLL : OBJID_HSCROLL, &info)) return;
+    if (info.rgstate[0] & (STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_OFFSCREEN)) return;
+    RECT area = info.rcScrollBar;
+    ::MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&area), 2);
+    ::RedrawWindow(hwnd, &area, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOERASE | RDW_NOCHILDREN);
+}
+
+}  // namespace
+
+void TextScrollBar::setBar(HWND hwnd, int bar, const SCROLLINFO& info) {
+    ::SetScrollInfo(hwnd, bar, &info, FALSE);
+    if (held > 0) {
+        redrawPending[bar == SB_VERT ? 1 : 0] = true;
+    } else {
+        invalidateBar(hwnd, bar);
+    }
+}
+
+void TextScrollBar::releaseRedraw(HWND hwnd) {
+    if (held == 0 || --held > 0) return;
+    for (int i = 0; i < 2; ++i) {
+        if (redrawPending[i] && hwnd) invalidateBar(hwnd, i == 1 ? SB_VERT : SB_HORZ);
+        redrawPending[i] = false;
+    }
+}
 
 void TextScrollBar::updateBar(HWND hwnd, int bar, int total, int page, int position) {
     BarValues& last = sent[bar == SB_VERT ? 1 : 0];

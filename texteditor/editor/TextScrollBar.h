@@ -22,6 +22,11 @@ public:
     // position changed.
     bool clampToContent();
     void reset();
+    // While held, the bars take their new values without being drawn; the last release
+    // has the bars that changed drawn with the window's next paint. An operation that
+    // scrolls in several steps (Page Down) draws its bars once, not at every step.
+    void holdRedraw() { ++held; }
+    void releaseRedraw(HWND hwnd);
 
     int verticalPosition = 0;
     int verticalMaximum = 0;
@@ -34,7 +39,9 @@ public:
     HWND window = nullptr;
 
 protected:
-    // Gives one bar new values (SetScrollInfo with redraw).
+    // Gives one bar new values. The bar is drawn with the window's next paint, not at
+    // once: drawing a (themed) bar costs milliseconds, and several changes between two
+    // frames then cost one drawing.
     virtual void setBar(HWND hwnd, int bar, const SCROLLINFO& info);
 
 private:
@@ -49,4 +56,6 @@ private:
         int position = 0;
     };
     BarValues sent[2];
+    int held = 0;
+    bool redrawPending[2] = {false, false};  // horizontal, vertical
 };

@@ -175,3 +175,21 @@ TEST(WrapInfoRows, ColumnOnABoundaryBelongsToTheRowStartingThere) {
     WrapInfo empty(0);
     EXPECT_EQ(empty.getRowOfColumn(3), 0u);
 }
+
+TEST(WrapInfoRows, BoundariesSurviveMovingBetweenInlineAndHeapStorage) {
+    WrapInfo record(0);
+    record.reset();
+    record.breaks.push_back(5);
+    EXPECT_EQ(std::vector<uint32_t>(record.breaks), (std::vector<uint32_t>{0, 5}));
+    record.breaks.push_back(9);  // a third boundary: the line was cut
+    record.breaks.push_back(12);
+    EXPECT_EQ(std::vector<uint32_t>(record.breaks), (std::vector<uint32_t>{0, 5, 9, 12}));
+    record.reset();  // laid out again as one row
+    record.breaks.push_back(7);
+    EXPECT_EQ(std::vector<uint32_t>(record.breaks), (std::vector<uint32_t>{0, 7}));
+    RowBreaks same;
+    same = {0, 7};
+    EXPECT_EQ(record.breaks, same);
+    same = {0, 7, 8};
+    EXPECT_NE(record.breaks, same);
+}

@@ -190,3 +190,29 @@ TEST(TextEditorScrolling, TabStopsAgreeBetweenCaretAndHitTestWhenScrolledSideway
         EXPECT_EQ(f.at(2).x - f.editor.getTextOriginX(), tab);
     }
 }
+
+TEST(TextEditorScrolling, SidewaysRangeFollowsTheWidestLineAcrossEdits) {
+    EditorFixture f(200, 120);
+    f.editor.setStyle(f.editor.getStyleBits() | WS_HSCROLL);
+    f.editor.updateLayout();
+    f.editor.setText(std::wstring(300, L'x') + L"\r\nshort\r\nend");
+    const int x = static_cast<int>(f.editor.getCharWidth(L'x'));
+    const TextScrollBar& bar = f.editor.getScrollBar();
+    EXPECT_EQ(bar.horizontalTotal, 300 * x);
+
+    // Typing in a short line leaves the range to the long line elsewhere.
+    f.editor.select(304, 304);
+    f.send(WM_CHAR, L'a');
+    EXPECT_EQ(bar.horizontalTotal, 300 * x);
+    f.editor.select(f.editor.getTextLength(), f.editor.getTextLength());
+    f.send(WM_CHAR, L'b');
+    EXPECT_EQ(bar.horizontalTotal, 300 * x);
+
+    // The widest line itself getting shorter narrows the range to the next widest.
+    f.editor.select(0, 200);
+    f.send(WM_CHAR, L'x');
+    EXPECT_EQ(bar.horizontalTotal, 101 * x);
+    f.editor.select(0, 101);
+    f.send(WM_CHAR, L'x');
+    EXPECT_EQ(bar.horizontalTotal, f.editor.getTextAreaWidth());  // never below the text area
+}

@@ -200,3 +200,46 @@ TEST_F(TablePaint, TextIsCutByTheWidthsOfTheFontInUse) {
     table.setFontHeight(-11);
     EXPECT_GT(rightmostText(), 80);
 }
+
+namespace {
+
+// The pixels of row 0 of a column, painted as the table paints a cell.
+std::vector<COLORREF> cellPixels(TableColumn& column) {
+    Graphics g(column.getWidth(), 16);
+    LOGFONTW font{};
+    ::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
+    g.setFont(::CreateFontIndirectW(&font));
+    g.setBkMode(TRANSPARENT);
+    column.paintCell(g, CharWidthCache::getInstance().forFont(g.getHDC()), 0, 0, 0);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < column.getWidth(); ++x) pixels.push_back(pixel(g, x, y));
+    }
+    return pixels;
+}
+
+std::vector<COLORREF> freshCellPixels(const std::wstring& text, int width) {
+    TableColumn column(L"", Rect(0, 0, width, 100));
+    column.insertItem(0, TableItem{text});
+    return cellPixels(column);
+}
+
+}  // namespace
+
+TEST(TableColumnCut, AKeptCutFollowsTheTextAndTheRoom) {
+    // Texts of the same widths, cut after the same number of characters.
+    const std::wstring first = L"Sentence 1 of the evening news is far too long for the column";
+    const std::wstring second = L"Sentence 2 of the evening news is far too long for the column";
+    TableColumn column(L"", Rect(0, 0, 120, 100));
+    column.insertItem(0, TableItem{first});
+    const std::vector<COLORREF> drawn = cellPixels(column);
+    EXPECT_EQ(cellPixels(column), drawn);
+    EXPECT_EQ(drawn, freshCellPixels(first, 120));
+
+    column.setItemText(0, second);
+    EXPECT_EQ(cellPixels(column), freshCellPixels(second, 120));
+    column.setWidth(80);
+    EXPECT_EQ(cellPixels(column), freshCellPixels(second, 80));
+    column.replaceItem(0, TableItem{first});
+    EXPECT_EQ(cellPixels(column), freshCellPixels(first, 80));
+}

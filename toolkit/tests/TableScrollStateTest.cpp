@@ -168,3 +168,36 @@ TEST_F(TableScrollBars, ThumbPositionIsReadFromTheBar) {
     EXPECT_EQ(content.getVerticalPosition(), 70000);
     EXPECT_EQ(barInfo(SB_VERT).nPos, 70000);
 }
+
+namespace {
+
+class CountingContent : public Content {
+public:
+    void invalidateScrollBars() override { ++redraws; }
+    int redraws = 0;
+};
+
+}  // namespace
+
+TEST_F(TableScrollBars, ABarIsRedrawnOnlyWhenItsThumbMoves) {
+    ::SetWindowPos(frame.m_hWnd, nullptr, 0, 0, 300, 300, SWP_NOZORDER);
+    frame.setVisible(true);
+    CountingContent counting;
+    counting.setScrollWindow(child.m_hWnd);
+    counting.rows = 100000;
+    counting.setVerticalPage(10);
+    counting.updateScrollBars();
+    ASSERT_EQ(counting.redraws, 1);
+    counting.redrawChangedBars();  // as the paint that follows does
+    // One row of a hundred thousand moves the thumb by less than a pixel.
+    counting.setVerticalPosition(1);
+    counting.updateScrollBars();
+    EXPECT_EQ(counting.redraws, 1);
+    counting.setVerticalPosition(50000);
+    counting.updateScrollBars();
+    EXPECT_EQ(counting.redraws, 2);
+    // Until the bars are drawn, further changes ask for nothing more.
+    counting.setVerticalPosition(90000);
+    counting.updateScrollBars();
+    EXPECT_EQ(counting.redraws, 2);
+}

@@ -113,8 +113,30 @@ void Scrollbar::updateScrollBars() {
     if (getHorizontalRange() < getHorizontalPosition()) setHorizontalPosition(getHorizontalRange());
 }
 
+namespace {
+
+// What the system draws of a bar: its place, arrows, thumb and states. The states of the
+// two page areas are left out: they only say whether an area has any size, which the
+// thumb's place tells already.
+SCROLLBARINFO barLook(HWND window, int bar) {
+    SCROLLBARINFO look{};
+    look.cbSize = sizeof look;
+    ::GetScrollBarInfo(window, bar == SB_VERT ? OBJID_VSCROLL : OBJID_HSCROLL, &look);
+    return look;
+}
+
+bool sameLook(const SCROLLBARINFO& a, const SCROLLBARINFO& b) {
+    return ::EqualRect(&a.rcScrollBar, &b.rcScrollBar) && a.dxyLineButton == b.dxyLineButton &&
+           a.xyThumbTop == b.xyThumbTop && a.xyThumbBottom == b.xyThumbBottom &&
+           a.rgstate[0] == b.rgstate[0] && a.rgstate[1] == b.rgstate[1] && a.rgstate[3] == b.rgstate[3] &&
+           a.rgstate[5] == b.rgstate[5];
+}
+
+}  // namespace
+
 bool Scrollbar::setBarInfo(int bar, SCROLLINFO info) {
-    SCROLLINFO& last = mLastInfo[bar == SB_VERT ? 1 : 0];
+    const int index = bar == SB_VERT ? 1 : 0;
+    SCROLLINFO& last = mLastInfo[index];
     // The bar keeps its own position while the thumb is dragged, so the position is
     // compared with the bar's, not with the one set last.
     SCROLLINFO current{};
@@ -125,12 +147,35 @@ bool Scrollbar::setBarInfo(int bar, SCROLLINFO info) {
         current.nPos == info.nPos) {
         return false;
     }
+    if (mBarChanged[index]) {
+        // A redraw is due already: the bar's look need not be compared.
+        ::SetScrollInfo(mScrollWindow, bar, &info, FALSE);
+        last = info;
+        return false;
+    }
+    const SCROLLBARINFO before = barLook(mScrollWindow, bar);
     ::SetScrollInfo(mScrollWindow, bar, &info, FALSE);
     last = info;
+    if (sameLook(before, barLook(mScrollWindow, bar))) return false;
+    mBarChanged[index] = true;
     return true;
 }
 
+void Scrollbar::redrawChangedBars() {
+    for (int bar : {SB_HORZ, SB_VERT}) {
+        bool& changed = mBarChanged[bar == SB_VERT ? 1 : 0];
+        if (!changed || !mScrollWindow) continue;
+        changed = false;
+        // Setting the position the bar already has, with redrawing, draws that bar alone.
+        SCROLLINFO info{};
+        info.cbSize = sizeof info;
+        info.fMask = SIF_POS;
+        if (::GetScrollInfo(mScrollWindow, bar, &info)) ::SetScrollInfo(mScrollWindow, bar, &info, TRUE);
+    }
+}
+
 void Scrollbar::invalidateScrollBars() {
+    mBarChanged[0] = mBarChanged[1] = false;
     if (mScrollWindow) ::RedrawWindow(mScrollWindow, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
 }
 

@@ -39,6 +39,9 @@ public:
     // Drawing them at once costs milliseconds each time under Wine, and a table that is
     // being filled changes them with every row.
     virtual void invalidateScrollBars();
+    // Draws the bars whose look changed since they were last drawn by this object; the
+    // rest of the frame is left alone.
+    void redrawChangedBars();
 
     // Scrolls by whole steps, limited to the ranges.
     void scrollBy(int dx, int dy);
@@ -53,6 +56,7 @@ public:
     void setScrollWindow(HWND window) {
         mScrollWindow = window;
         mLastInfo[0] = mLastInfo[1] = SCROLLINFO{};
+        mBarChanged[0] = mBarChanged[1] = false;
     }
     HWND getScrollWindow() const { return mScrollWindow; }
 
@@ -60,7 +64,8 @@ private:
     void scrollAxis(bool vertical, int code);
     int trackPosition(int bar) const;
     void invalidateWindow() const;
-    // Sets a bar's information when it differs from what was set last; true then.
+    // Sets a bar's information when it differs from what was set last; true when the
+    // bar now looks different (a thumb moving less than a pixel changes nothing).
     bool setBarInfo(int bar, SCROLLINFO info);
 
     int mVerticalPosition = 0;
@@ -71,4 +76,5 @@ private:
     int mHorizontalPage = 0;
     HWND mScrollWindow = nullptr;
     SCROLLINFO mLastInfo[2] = {};  // SB_HORZ and SB_VERT as last set
+    bool mBarChanged[2] = {};      // looks different from when it was last drawn
 };

@@ -24,7 +24,9 @@ std::wstring TableColumn::getItemText(int row) const {
 }
 
 void TableColumn::setItemText(int row, const std::wstring& text) {
-    if (getItem(row)) mItems[row].text = text;
+    if (!getItem(row)) return;
+    mItems[row].text = text;
+    mItems[row].cutFont = nullptr;
 }
 
 bool TableColumn::isChecked(int row) const {
@@ -46,7 +48,9 @@ void TableColumn::setImage(int row, int image) {
 }
 
 void TableColumn::replaceItem(int row, const TableItem& item) {
-    if (getItem(row)) mItems[row] = item;
+    if (!getItem(row)) return;
+    mItems[row] = item;
+    mItems[row].cutFont = nullptr;
 }
 
 namespace {
@@ -64,6 +68,7 @@ void TableColumn::insertItem(int row, const TableItem& item) {
     if (row < 0 || row > getItemCount()) return;
     shiftStates(mStates, row, 1);
     mItems.insert(mItems.begin() + row, item);
+    mItems[row].cutFont = nullptr;
 }
 
 void TableColumn::removeItem(int row) {

@@ -55,6 +55,7 @@ public:
     void setState(int row, UINT state);
     void clearStates();
     void selectAll();
+    const std::map<int, UINT>& getStates() const { return mStates; }
     void takeSnapshot() { mSnapshot = mStates; }
     void forgetSnapshot() { mSnapshot.clear(); }
     bool hasSelection() const;
@@ -114,12 +115,18 @@ public:
 
     // Paints the header and the visible cells, moved left by the horizontal position.
     void paint(Graphics& g, int horizontalPosition, bool hot);
+    // Paints the header when asked, and the cells of the window rows first..last (0 is
+    // the top row shown).
+    void paintPart(Graphics& g, int horizontalPosition, bool hot, bool header, int first, int last);
     void paintHeader(Graphics& g, int horizontalPosition, bool hot);
     void paintCell(Graphics& g, CharWidthCache::Widths& widths, int row, int x, int y);
 
 private:
     void paintCheckBox(Graphics& g, bool checked, int x, int y);
     void drawHeaderName(Graphics& g, const Rect& header);
+    // Draws the first `count` characters of the cell's text cut with an ellipsis to the
+    // area, keeping the cut for the next paint in the same room and font.
+    static void drawCutText(HDC dc, TableItem& item, int count, RECT& area, const void* font);
 
     std::wstring mName;
     Rect mHeaderRect;

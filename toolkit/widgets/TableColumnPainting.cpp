@@ -1,18 +1,28 @@
 // How a column paints its header and its visible cells.
 #include <algorithm>
+#include <cwchar>
+#include <limits>
 #include <string>
 
 #include "toolkit/graphics/Graphics.h"
 #include "toolkit/widgets/TableColumn.h"
 
 void TableColumn::paint(Graphics& g, int horizontalPosition, bool hot) {
+    paintPart(g, horizontalPosition, hot, true, 0, std::numeric_limits<int>::max());
+}
+
+void TableColumn::paintPart(Graphics& g, int horizontalPosition, bool hot, bool header, int first, int last) {
     if (mColumnRect.width == 0) return;
-    paintHeader(g, horizontalPosition, hot);
+    if (header) paintHeader(g, horizontalPosition, hot);
+    if (last < first) return;
     CharWidthCache::Widths& widths = CharWidthCache::getInstance().forFont(g.getHDC());
     const int x = mColumnRect.x - horizontalPosition;
     const int bottom = mColumnRect.y + mColumnRect.height;
-    int y = mColumnRect.y + getHeaderHeight();
-    for (int row = std::max(0, mTopRow); row < getItemCount() && y < bottom; ++row, y += mRowHeight) {
+    const int top = std::max(0, mTopRow);
+    first = std::max(0, first);
+    const int end = static_cast<int>(std::min<long long>(static_cast<long long>(top) + last + 1, getItemCount()));
+    int y = mColumnRect.y + getHeaderHeight() + first * mRowHeight;
+    for (int row = top + first; row < end && y < bottom; ++row, y += mRowHeight) {
         paintCell(g, widths, row, x, y);
     }
 }
@@ -72,10 +82,6 @@ void TableColumn::paintCell(Graphics& g, CharWidthCache::Widths& widths, int row
     ::SetBkColor(dc, backColor);
     ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &cell, nullptr, 0, nullptr);
 
-    // Long texts are cut to what can show before DrawTextW sees them, so that a cell
-    // costs one look-up per visible character.
-    const int count = countFittingCharacters(widths, dc, item.text, x, std::min(x + width, g.getWidth()));
-
     int originX = x + 2;
     const int originY = y + 2;
     if (item.showCheckBox) {
@@ -88,6 +94,12 @@ void TableColumn::paintCell(Graphics& g, CharWidthCache::Widths& widths, int row
         ::ImageList_Draw(mImageList, item.image, dc, originX - 2, y, ILD_TRANSPARENT);
         originX += 16;
     }
+    // Texts start two pixels down: a paint of the row's top line alone draws none.
+    const RECT textArea{x, originY, x + width, y + mRowHeight};
+    if (!::RectVisible(dc, &textArea)) return;
+    // Long texts are cut to what can show before DrawTextW sees them, so that a cell
+    // costs one look-up per visible character.
+    const int count = countFittingCharacters(widths, dc, item.text, x, std::min(x + width, g.getWidth()));
     g.setTextColor(textColor);
     if (mNumbered) {
         const std::wstring number = std::to_wstring(row + 1);
@@ -96,6 +108,26 @@ void TableColumn::paintCell(Graphics& g, CharWidthCache::Widths& widths, int row
     }
     // No prefix processing: an "&" in a sentence is text, not a mnemonic.
     RECT text{originX, originY, x + width - 2, y + mRowHeight};
+    drawCutText(dc, item, count, text, &widths);
+}
+
+void TableColumn::drawCutText(HDC dc, TableItem& item, int count, RECT& area, const void* font) {
+    const UINT format = DT_WORD_ELLIPSIS | DT_NOPREFIX;
+    const int room = area.right - area.left;
+    if (item.cutFont == font && item.cutRoom == room && item.cutLength == count) {
+        // The kept cut fits: the ellipsis search finds nothing more to cut.
+        ::DrawTextW(dc, item.cutText.data(), static_cast<int>(item.cutText.size()), &area, format);
+        return;
+    }
+    // Room for the ellipsis the system writes into the text it cuts.
     std::wstring shown = item.text.substr(0, count);
-    ::DrawTextW(dc, shown.data(), static_cast<int>(shown.size()), &text, DT_WORD_ELLIPSIS | DT_NOPREFIX);
+    shown.append(4, L'\0');
+    ::DrawTextW(dc, &shown[0], count, &area, format | DT_MODIFYSTRING);
+    shown.resize(::wcsnlen(shown.c_str(), shown.size()));
+    // Line breaks make several lines, which are cut one by one: such texts are not kept.
+    if (shown.find_first_of(L"\r\n") != std::wstring::npos) return;
+    item.cutText = shown;
+    item.cutRoom = room;
+    item.cutLength = count;
+    item.cutFont = font;
 }

@@ -27,6 +27,7 @@ void TableComponent::destroy() {
     mCurrentRow = -1;
     mRepaintPending = false;
     mScrollBarsPending = false;
+    mSurface.reset();
     Component::destroy();
 }
 
@@ -198,8 +199,10 @@ bool TableComponent::ensureVisible(int row) {
         delta = row - lastVisible;
     }
     if (delta != 0) {
+        // Scrolling repaints only the rows that come into view; the columns then learn
+        // the new top row.
         scrollBy(0, delta);
-        onScroll(WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, getVerticalPosition()));
+        for (TableColumn& column : mColumns) column.setTopRow(getVerticalPosition());
     }
     return true;
 }
@@ -215,6 +218,7 @@ void TableComponent::select(int row) {
 }
 
 void TableComponent::selectRow(int row) {
+    const std::map<int, UINT> before = getColumn(0).getStates();
     UINT state = LVIS_SELECTED;
     if (::GetKeyState(VK_CONTROL) & 0x8000) {
         state = mColumns.getColumn(0).getState(row) ^ LVIS_SELECTED;
@@ -222,7 +226,7 @@ void TableComponent::selectRow(int row) {
         for (TableColumn& column : mColumns) column.clearStates();
     }
     setItemState(row, state);
-    repaint();
+    repaintChangedRows(before);
 }
 
 void TableComponent::selectAll() {
@@ -260,6 +264,7 @@ void TableComponent::setColumnWidth(int column, int width) {
 
 void TableComponent::setColumnNumbered(bool numbered, int column) {
     if (mColumns.hasColumn(column)) mColumns.getColumn(column).setNumbered(numbered);
+    repaint();
 }
 
 bool TableComponent::onSetFocus(HWND previous) {

@@ -8,8 +8,11 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <map>
+#include <memory>
 #include <string>
 
+#include "toolkit/graphics/Graphics.h"
 #include "toolkit/widgets/Scrollbar.h"
 #include "toolkit/widgets/Table.h"
 #include "toolkit/widgets/TableColumnModel.h"
@@ -68,6 +71,8 @@ public:
     virtual int getVerticalScrollRange();
     virtual int getHorizontalScrollRange();
     void onScroll(UINT message, WPARAM wParam) override;
+    // Whole rows move on the screen; only the rows that come into view are painted.
+    void scrollContent(int dx, int dy) override;
 
     int getRowCount() override { return getVerticalScrollRange(); }
     int getContentWidth() override { return getHorizontalScrollRange(); }
@@ -131,6 +136,17 @@ protected:
     void layoutColumns();
     void paintBand(Graphics& g);
     void paintEmptyText(Graphics& g);
+    // Paints the window rows that meet [top, bottom) (window y), and the header when the
+    // strip reaches into it; the whole table when it covers the window, or while a band or
+    // the empty text shows. Nothing outside the strip is touched.
+    void paintStrip(Graphics& g, int top, int bottom);
+    // Paints the strips of the update region and shows them.
+    void onPaintMessage(HWND hwnd);
+    // The part of the client area the rows take, below the header.
+    RECT getRowsArea() const;
+    // Repaints the visible rows whose state differs from `before` (the first column's
+    // states as they were).
+    void repaintChangedRows(const std::map<int, UINT>& before);
 
     DWORD mExtendedStyle = 0;
     HIMAGELIST mImageList = nullptr;
@@ -147,4 +163,7 @@ protected:
     int mCurrentRow = -1;
     bool mRepaintPending = false;
     bool mScrollBarsPending = false;
+    // The surface strips are painted on, kept from paint to paint; only the strips just
+    // painted are ever shown from it.
+    std::unique_ptr<Graphics> mSurface;
 };

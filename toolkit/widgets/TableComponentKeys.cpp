@@ -76,8 +76,8 @@ bool TableComponent::onKeyDown(WPARAM key, LPARAM) {
     column = std::min(std::max(column, 0), columns - 1);
     if (row < 0 || column < 0) return true;
     ensureVisible(row);
+    // Selecting repaints the rows it changes; nothing else on the screen changes.
     select(row);
-    repaint();
     mCurrentRow = row;
     return true;
 }

@@ -26,10 +26,11 @@ LRESULT TableComponent::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
     if (msg == WM_PAINT) {
         mRepaintPending = false;
         if (mScrollBarsPending) {
-            // Marked now, the frame is drawn by this paint's BeginPaint.
             mScrollBarsPending = false;
-            ::RedrawWindow(hwnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
+            redrawChangedBars();
         }
+        onPaintMessage(hwnd);
+        return 0;
     }
     if (handleListViewMessage(msg, wParam, lParam, result)) return result;
     return Component::windowProc(hwnd, msg, wParam, lParam);
@@ -45,6 +46,7 @@ bool TableComponent::handleListViewMessage(UINT msg, WPARAM wParam, LPARAM lPara
             return true;
         case LVM_SETBKCOLOR:
             mBackColor = static_cast<COLORREF>(lParam);
+            repaint();
             return true;
         case LVM_SETTEXTBKCOLOR:
             return true;
@@ -53,6 +55,7 @@ bool TableComponent::handleListViewMessage(UINT msg, WPARAM wParam, LPARAM lPara
             return true;
         case LVM_SETTEXTCOLOR:
             mTextColor = static_cast<COLORREF>(lParam);
+            repaint();
             return true;
         case LVM_GETIMAGELIST:
             result = reinterpret_cast<LRESULT>(mImageList);
@@ -60,6 +63,7 @@ bool TableComponent::handleListViewMessage(UINT msg, WPARAM wParam, LPARAM lPara
         case LVM_SETIMAGELIST:
             mImageList = reinterpret_cast<HIMAGELIST>(lParam);
             result = lParam;
+            repaint();
             return true;
         case LVM_GETITEMCOUNT:
             result = getItemCount();
@@ -117,8 +121,9 @@ bool TableComponent::handleListViewMessage(UINT msg, WPARAM wParam, LPARAM lPara
             const auto* item = reinterpret_cast<const LVITEMW*>(lParam);
             result = item != nullptr;
             if (item) {
+                const std::map<int, UINT> before = getColumn(0).getStates();
                 setItemState(row, item->state);
-                repaint();
+                repaintChangedRows(before);
             }
             return true;
         }

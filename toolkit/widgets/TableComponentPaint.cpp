@@ -1,6 +1,7 @@
 // Painting of the own-drawn table: columns, the header strip, grid lines, the selection
 // band and the text shown while the table is empty.
 #include <algorithm>
+#include <limits>
 
 #include "toolkit/graphics/Graphics.h"
 #include "toolkit/widgets/TableComponent.h"
@@ -15,15 +16,39 @@ void TableComponent::repaint(const RECT* area, bool erase) {
 }
 
 void TableComponent::invalidateScrollBars() {
+    if (mScrollBarsPending) return;
     mScrollBarsPending = true;
-    repaint();
+    // A paint comes without the client being marked: the bars are drawn by it alone.
+    if (m_hWnd) ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INTERNALPAINT);
 }
 
-void TableComponent::paint(Graphics& g) {
+void TableComponent::paint(Graphics& g) { paintStrip(g, 0, getHeight()); }
+
+void TableComponent::paintStrip(Graphics& g, int top, int bottom) {
     const int width = getWidth();
     const int height = getHeight();
+    const int headerHeight = getHeaderHeight();
+    const int rowHeight = getRowHeight();
+    const bool emptyText = getItemCount() == 0 && !mEmptyText.empty();
+    const bool whole = (top <= 0 && bottom >= height) || mMouseState == MouseState::BandSelection || emptyText;
+    // A strip is painted under a clip: the rows it meets are drawn as a whole paint draws
+    // them, and nothing outside it changes.
+    const bool header = whole || top < headerHeight;
+    int firstRow = 0;
+    int lastRow = std::numeric_limits<int>::max() / 2;
+    if (!whole) {
+        top = std::max(0, top);
+        bottom = std::min(height, bottom);
+        if (bottom <= top) return;
+        firstRow = std::max(0, top - headerHeight) / rowHeight;
+        lastRow = bottom > headerHeight ? (bottom - 1 - headerHeight) / rowHeight : -1;
+        ::IntersectClipRect(g.getHDC(), 0, top, width, bottom);
+    } else {
+        top = 0;
+        bottom = height;
+    }
     g.setBrushColor(mBackColor);
-    g.fillRect(0, 0, width, height);
+    g.fillRect(0, top, width, bottom - top);
     g.setFont(::CreateFontIndirectW(&mLogFont));
     g.setBkMode(TRANSPARENT);
 
@@ -32,12 +57,11 @@ void TableComponent::paint(Graphics& g) {
     for (int i = 0; i < mColumns.getColumnCount(); ++i) {
         TableColumn& column = mColumns.getColumn(i);
         if (i == 0) column.setImageList(mImageList);
-        column.paint(g, horizontal, mHovered && i == mHotColumn);
+        column.paintPart(g, horizontal, mHovered && i == mHotColumn, header, firstRow, lastRow);
         contentWidth += column.getWidth();
     }
-    const int headerHeight = getHeaderHeight();
     const int stripLeft = contentWidth - horizontal;
-    if (stripLeft < width) {
+    if (header && stripLeft < width) {
         g.setBrushColor(::GetSysColor(COLOR_BTNFACE));
         g.fillRect(stripLeft, 0, width - stripLeft, headerHeight);
     }
@@ -47,16 +71,21 @@ void TableComponent::paint(Graphics& g) {
         g.setPen(PS_SOLID, 1, 0xE6DCDC);
         for (const TableColumn& column : mColumns) {
             const int x = column.getX() + column.getWidth() - 1 - horizontal;
-            g.drawLine(x, headerHeight, x, height);
+            g.drawLine(x, std::max(headerHeight, top), x, bottom);
         }
-        const int rowHeight = getRowHeight();
-        for (int k = 1; k < height / rowHeight; ++k) {
+        // Every row but the first starts with a line.
+        const int lines = height / rowHeight;
+        for (int k = std::max(1, firstRow); k < lines && k <= lastRow; ++k) {
             const int y = headerHeight + k * rowHeight;
             g.drawLine(0, y, width, y);
         }
     }
-    if (mMouseState == MouseState::BandSelection) paintBand(g);
-    if (getItemCount() == 0 && !mEmptyText.empty()) paintEmptyText(g);
+    if (whole) {
+        if (mMouseState == MouseState::BandSelection) paintBand(g);
+        if (emptyText) paintEmptyText(g);
+    } else {
+        ::SelectClipRgn(g.getHDC(), nullptr);
+    }
 }
 
 void TableComponent::paintBand(Graphics& g) {
