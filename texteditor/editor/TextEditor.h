@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <richedit.h>
 
+#include <bitset>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -442,6 +443,9 @@ protected:
     HDC dc = nullptr;
     HFONT font = nullptr;
     std::vector<uint32_t> charWidthCache;  // empty until first needed
+    // Printable ASCII characters whose ink (the glyph's black box) ends within their
+    // advance: a justified blank after one of them can be drawn in the same call as the word.
+    std::bitset<0x80> inkWithinAdvance;
     uint32_t widestRow = 0;  // the horizontal scroll range: the widest row of the document
     int tabWidth = 0;
     int averageCharWidth = 8;

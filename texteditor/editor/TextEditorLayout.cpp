@@ -74,6 +74,14 @@ void TextEditor::setFont(HFONT newFont) {
         }
         charWidthCache[L'\t'] = static_cast<uint32_t>(tabWidth);
     }
+    inkWithinAdvance.reset();
+    const MAT2 identity{{0, 1}, {0, 0}, {0, 0}, {0, 1}};
+    for (wchar_t c = 0x21; c < 0x7F; ++c) {
+        GLYPHMETRICS metrics{};
+        if (::GetGlyphOutlineW(dc, c, GGO_METRICS, &metrics, 0, nullptr, &identity) == GDI_ERROR) continue;
+        const int inkRight = metrics.gmptGlyphOrigin.x + static_cast<int>(metrics.gmBlackBoxX);
+        inkWithinAdvance[static_cast<size_t>(c)] = inkRight <= static_cast<int>(getCharWidth(c));
+    }
     updateLayout();
     createCaret();
 }

@@ -15,8 +15,11 @@ LRESULT TextEditor::onPaint() {
     RECT area{};
     ::IntersectRect(&area, &ps.rcPaint, &client);
     if (!::IsRectEmpty(&area)) {
-        Graphics g(area.right, area.bottom);
+        // A surface of the invalid area alone, its origin moved onto the area: a scroll
+        // stride paints a strip of a few rows, not a bitmap of the whole window.
+        Graphics g(area.right - area.left, area.bottom - area.top);
         if (HDC memory = g.getHDC()) {
+            ::SetWindowOrgEx(memory, area.left, area.top, nullptr);
             renderTo(memory, area);
             ::BitBlt(target, area.left, area.top, area.right - area.left, area.bottom - area.top, memory, area.left,
                      area.top, SRCCOPY);

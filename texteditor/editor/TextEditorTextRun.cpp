@@ -1,7 +1,8 @@
 // Drawing one run of characters in one set of colours. Ordinary characters go out in a
 // single ExtTextOutW with the editor's own advance widths, so the glyphs stand exactly
-// where the caret and the hit test expect them; tabs, stretched blanks, full-width spaces
-// and surrogate halves are drawn cell by cell.
+// where the caret and the hit test expect them; a stretched blank between two words joins
+// their call where that leaves the same pixels. Tabs, other stretched blanks, full-width
+// spaces and surrogate halves are drawn cell by cell.
 #include <algorithm>
 
 #include "texteditor/editor/LineEndMark.h"
@@ -15,6 +16,14 @@ constexpr COLORREF kForeignBreakBox = 0x2060FF;
 constexpr COLORREF kWhite = 0xFFFFFF;
 
 bool isSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDFFF; }
+
+// x moves in float steps. On x87 a sum left in a register keeps more bits than one stored
+// to memory, so the same steps could land on different pixels depending on how the loop
+// is compiled; rounding every step to a float makes the positions the same on every path.
+float roundedSum(float a, float b) {
+    volatile float sum = a + b;
+    return sum;
+}
 
 }  // namespace
 
@@ -49,37 +58,66 @@ float TextEditor::drawTextRun(HDC memory, float x, int y, const std::wstring& li
     const float startX = x;
     const UINT options = colors.background != mBackColor ? ETO_OPAQUE : getTextOutOptions();
     const int clipRight = getTextRectangle().right;
+    const int end = from + count;
+    // The pending call: lineText[pending, pending + runAdvances.size()) from segmentLeft.
     int pending = from;
-    // Draws lineText[pending, end) in one call.
-    auto flush = [&](int end) {
-        if (end <= pending) return;
-        runAdvances.resize(static_cast<size_t>(end - pending));
-        int width = 0;
-        for (int i = pending; i < end; ++i) {
-            runAdvances[static_cast<size_t>(i - pending)] = static_cast<INT>(getCharWidth(lineText[i]));
-            width += runAdvances[static_cast<size_t>(i - pending)];
+    int segmentLeft = 0;
+    int segmentWidth = 0;
+    int wordWidth = 0;  // pixels of the last word in the call, not yet added to x
+    runAdvances.clear();
+    auto flush = [&]() {
+        if (segmentWidth != 0) {
+            const RECT band{segmentLeft, y, segmentLeft + segmentWidth, y + fontHeight};
+            ::ExtTextOutW(memory, segmentLeft, y, options, &band, lineText.c_str() + pending,
+                          static_cast<UINT>(runAdvances.size()), runAdvances.data());
         }
-        if (width != 0) {
-            const int left = static_cast<int>(x);
-            const RECT band{left, y, left + width, y + fontHeight};
-            ::ExtTextOutW(memory, left, y, options, &band, lineText.c_str() + pending, static_cast<UINT>(end - pending),
-                          runAdvances.data());
-        }
-        x += static_cast<float>(width);
+        x = roundedSum(x, static_cast<float>(wordWidth));
+        runAdvances.clear();
+        segmentWidth = 0;
+        wordWidth = 0;
+    };
+    auto isPlain = [&](wchar_t c) {
+        return c != L'\r' && c != L'\n' && !(c == L' ' && justified) && c != L'\t' && c != 0x3000 && !isSurrogate(c);
     };
 
-    const int end = from + count;
     for (int i = from; i < end; ++i) {
         const wchar_t c = lineText[i];
+        if (isPlain(c)) {
+            if (runAdvances.empty()) {
+                pending = i;
+                segmentLeft = static_cast<int>(x);
+            }
+            const int advance = static_cast<int>(getCharWidth(c));
+            runAdvances.push_back(advance);
+            segmentWidth += advance;
+            wordWidth += advance;
+            continue;
+        }
+        // A stretched blank between two words joins their call, its advance reaching to
+        // where the next word starts, when that leaves every pixel as drawing word, blank
+        // fill and word one by one would: the word before has no ink past its advance, the
+        // blank's fill (one pixel wider) ends under the next word's band, and the blank
+        // starts on the pixel where the call stands.
+        if (c == L' ' && justified && colors.background == mBackColor && !runAdvances.empty() && i + 1 < end &&
+            isPlain(lineText[i + 1]) && lineText[i - 1] < 0x80 &&
+            inkWithinAdvance[static_cast<size_t>(lineText[i - 1])]) {
+            // x moves exactly as when the word is drawn alone (word, then blank).
+            x = roundedSum(x, static_cast<float>(wordWidth));
+            wordWidth = 0;
+            if (static_cast<int>(x) == segmentLeft + segmentWidth) {
+                x = roundedSum(x, spaceWidth);
+                const int advance = static_cast<int>(x) - (segmentLeft + segmentWidth);
+                runAdvances.push_back(advance);
+                segmentWidth += advance;
+                continue;
+            }
+        }
+        flush();
         if (c == L'\r' || c == L'\n') {
             // The line break itself is never drawn as a glyph; its mark comes after the row.
-            flush(i);
             pending = end;
             break;
         }
-        const bool special = (c == L' ' && justified) || c == L'\t' || c == 0x3000 || isSurrogate(c);
-        if (!special) continue;
-        flush(i);
         pending = i + 1;
         const int left = static_cast<int>(x);
         if (c == L'\t') {
@@ -90,13 +128,13 @@ float TextEditor::drawTextRun(HDC memory, float x, int y, const std::wstring& li
                 ::ExtTextOutW(memory, left, y, 0, nullptr, L">", 1, nullptr);
                 ::SetTextColor(memory, colors.text);
             }
-            x += static_cast<float>(width);
+            x = roundedSum(x, static_cast<float>(width));
         } else if (c == L' ') {
             // One pixel wider than the blank so that fractional widths leave no gaps; the
             // next cell starts at the blank's true width, where the caret puts it.
             const int width = std::max(std::min(static_cast<int>(spaceWidth + 1.0f), clipRight - left), 0);
             fillCell(memory, left, y, width, fontHeight, colors.background);
-            x += spaceWidth;
+            x = roundedSum(x, spaceWidth);
         } else if (c == 0x3000) {
             const int width = static_cast<int>(getCharWidth(c));
             fillCell(memory, left, y, width, fontHeight, colors.background);
@@ -105,15 +143,15 @@ float TextEditor::drawTextRun(HDC memory, float x, int y, const std::wstring& li
                 ::ExtTextOutW(memory, left, y, 0, nullptr, L"\x25A1", 1, nullptr);
                 ::SetTextColor(memory, colors.text);
             }
-            x += static_cast<float>(width);
+            x = roundedSum(x, static_cast<float>(width));
         } else {
             const int width = static_cast<int>(getCharWidth(c));
             fillCell(memory, left, y, width, fontHeight, kSurrogateFrame);
             fillCell(memory, left + 2, y, width - 4, fontHeight, colors.text);
-            x += static_cast<float>(width);
+            x = roundedSum(x, static_cast<float>(width));
         }
     }
-    flush(end);
+    flush();
     return x - startX;
 }
 

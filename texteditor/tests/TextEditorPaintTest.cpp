@@ -321,3 +321,37 @@ TEST(TextEditorPaint, PaletteIndicesAndRangeRepaints) {
     EXPECT_TRUE(::GetUpdateRect(f.editor.m_hWnd, &dirty, FALSE));
     EXPECT_LE(dirty.top, f.editor.getPadding().top + f.editor.getLineHeight());
 }
+
+TEST(TextEditorPaint, AWindowPaintOfABandShowsTheSamePixelsAsTheWholeEditorDrawn) {
+    EditorFixture f(320, 200);
+    f.editor.setLineNumbersVisible(true);
+    f.editor.setText(L"The quick brown fox jumps over the lazy dog while the listener writes.\r\n"
+                     L"a\tb\tcc \x3000wide\r\nsee http://example.com/page now\r\nlast");
+    f.editor.select(10, 60);
+    ::ShowWindow(f.frame.m_hWnd, SW_SHOWNOACTIVATE);
+    ::UpdateWindow(f.frame.m_hWnd);
+    const RECT client = f.editor.getClientRect();
+    const Frame whole(f.editor);
+    // Bands away from the window's corner, one of them across the gutter's edge.
+    const RECT bands[] = {{37, 21, 211, 58}, {5, 40, 120, 41}, {0, 0, client.right, client.bottom}};
+    for (const RECT& band : bands) {
+        // The window is blacked out first, so that a pixel the paint leaves out shows.
+        HDC blackened = ::GetDC(f.editor.m_hWnd);
+        ::FillRect(blackened, &client, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
+        ::ReleaseDC(f.editor.m_hWnd, blackened);
+        ::ValidateRect(f.editor.m_hWnd, nullptr);
+        ::InvalidateRect(f.editor.m_hWnd, &band, FALSE);
+        ::UpdateWindow(f.editor.m_hWnd);
+        Graphics shown(client.right, client.bottom);
+        HDC window = ::GetDC(f.editor.m_hWnd);
+        ::BitBlt(shown.getHDC(), 0, 0, client.right, client.bottom, window, 0, 0, SRCCOPY);
+        ::ReleaseDC(f.editor.m_hWnd, window);
+        int differing = 0;
+        for (int y = band.top; y < band.bottom; ++y) {
+            for (int x = band.left; x < band.right; ++x) {
+                differing += ::GetPixel(shown.getHDC(), x, y) != whole.at(x, y) ? 1 : 0;
+            }
+        }
+        EXPECT_EQ(differing, 0) << band.left << "," << band.top;
+    }
+}
