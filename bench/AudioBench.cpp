@@ -62,7 +62,7 @@ void writeMaterial(const std::wstring& path) {
         samples[i * 2] = s;
         samples[i * 2 + 1] = s;
     }
-    writeStereoWav(path, samples, kRate);
+    writeWav(path, samples, kRate, 2);
 }
 
 double median(std::vector<double> values) {

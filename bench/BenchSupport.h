@@ -29,8 +29,9 @@ inline size_t privateBytes() {
     return std::max<size_t>(counters.PrivateUsage, counters.PagefileUsage);
 }
 
-// Writes interleaved 16-bit stereo samples as a PCM WAV file.
-inline void writeStereoWav(const std::wstring& path, const std::vector<short>& samples, unsigned rate) {
+// Writes interleaved 16-bit samples as a PCM WAV file.
+inline void writeWav(const std::wstring& path, const std::vector<short>& samples, unsigned rate,
+                     unsigned channels) {
     std::ofstream out(path.c_str(), std::ios::binary);
     auto put32 = [&](std::uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
     auto put16 = [&](std::uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
@@ -40,10 +41,10 @@ inline void writeStereoWav(const std::wstring& path, const std::vector<short>& s
     out.write("WAVEfmt ", 8);
     put32(16);
     put16(1);
-    put16(2);
+    put16(static_cast<std::uint16_t>(channels));
     put32(rate);
-    put32(rate * 4);
-    put16(4);
+    put32(rate * 2 * channels);
+    put16(static_cast<std::uint16_t>(2 * channels));
     put16(16);
     out.write("data", 4);
     put32(bytes);
@@ -77,23 +78,7 @@ inline void writeLoopToneWav(const std::wstring& path) {
     for (size_t i = 0; i < samples.size(); ++i) {
         samples[i] = static_cast<short>(std::lround(9000.0 * std::sin(2 * 3.14159265358979 * 330.0 * i / kRate)));
     }
-    std::ofstream out(path.c_str(), std::ios::binary);
-    auto put32 = [&](std::uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
-    auto put16 = [&](std::uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
-    const std::uint32_t bytes = static_cast<std::uint32_t>(samples.size() * 2);
-    out.write("RIFF", 4);
-    put32(36 + bytes);
-    out.write("WAVEfmt ", 8);
-    put32(16);
-    put16(1);
-    put16(1);
-    put32(kRate);
-    put32(kRate * 2);
-    put16(2);
-    put16(16);
-    out.write("data", 4);
-    put32(bytes);
-    out.write(reinterpret_cast<const char*>(samples.data()), bytes);
+    writeWav(path, samples, kRate, 1);
 }
 
 // An hour of MPEG 1 layer III frames without a tag: ten seconds encoded by

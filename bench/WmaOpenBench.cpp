@@ -36,7 +36,7 @@ void writeLoop(const std::wstring& path) {
                        0.02 * (static_cast<double>((noise >> 16) & 0x7FFF) / 16384.0 - 1.0);
         samples[i * 2] = samples[i * 2 + 1] = static_cast<short>(std::lround(value * 32767.0));
     }
-    writeStereoWav(path, samples, kRate);
+    writeWav(path, samples, kRate, 2);
 }
 
 bool makeHourOfWma(const std::wstring& folder, const std::wstring& wma) {
