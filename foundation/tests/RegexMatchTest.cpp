@@ -3,18 +3,9 @@
 #include "foundation/tests/RegexTestSupport.h"
 
 using regextest::describe;
+using regextest::expectAll;
 using regextest::MatchCase;
 
-namespace {
-
-void expectAll(const std::vector<MatchCase>& cases) {
-    for (const MatchCase& c : cases) {
-        EXPECT_EQ(describe(c.pattern, c.flags, c.text), c.expected) << "pattern " << testing::PrintToString(std::wstring(c.pattern))
-                                                                   << " text " << testing::PrintToString(std::wstring(c.text));
-    }
-}
-
-} // namespace
 
 TEST(RegexQuantifiers, EachKindTakesItsShareOfTheText) {
     expectAll({

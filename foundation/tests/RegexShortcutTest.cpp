@@ -10,18 +10,9 @@
 #include <random>
 
 using regextest::describe;
+using regextest::expectAll;
 using regextest::MatchCase;
 
-namespace {
-
-void expectAll(const std::vector<MatchCase>& cases) {
-    for (const MatchCase& c : cases) {
-        EXPECT_EQ(describe(c.pattern, c.flags, c.text), c.expected) << "pattern " << testing::PrintToString(std::wstring(c.pattern))
-                                                                   << " text " << testing::PrintToString(std::wstring(c.text));
-    }
-}
-
-} // namespace
 
 TEST(RegexShortcuts, RepeatsGiveBackWhereTheFollowerCanBeginInsideThem) {
     expectAll({

@@ -1,9 +1,12 @@
 #pragma once
 // Helpers for the regular-expression tests: a match described as text, so that a table
 // row states the whole expected outcome in one readable string.
+#include <gtest/gtest.h>
+
 #include "foundation/regex/Regexp.h"
 
 #include <string>
+#include <vector>
 
 namespace regextest {
 
@@ -37,5 +40,13 @@ struct MatchCase {
     const wchar_t* text;
     const wchar_t* expected;
 };
+
+// Checks every case, naming its pattern and text when it fails.
+inline void expectAll(const std::vector<MatchCase>& cases) {
+    for (const MatchCase& c : cases) {
+        EXPECT_EQ(describe(c.pattern, c.flags, c.text), c.expected) << "pattern " << testing::PrintToString(std::wstring(c.pattern))
+                                                                   << " text " << testing::PrintToString(std::wstring(c.text));
+    }
+}
 
 } // namespace regextest

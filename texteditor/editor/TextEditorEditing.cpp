@@ -2,20 +2,12 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "texteditor/editor/SingleLineText.h"
 #include "texteditor/editor/TextEditor.h"
 
 namespace {
 
 constexpr uint32_t kWaitCursorLength = 10000;
-
-std::wstring withoutLineBreaksAndTabs(const std::wstring& text) {
-    std::wstring result;
-    result.reserve(text.size());
-    for (wchar_t c : text) {
-        if (c != L'\r' && c != L'\n' && c != L'\t') result += c;
-    }
-    return result;
-}
 
 }  // namespace
 
@@ -172,7 +164,7 @@ void TextEditor::setText(const wchar_t* text) { setText(std::wstring(text ? text
 void TextEditor::setText(const std::wstring& text) {
     HCURSOR previous = nullptr;
     if (text.size() > kWaitCursorLength) previous = ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
-    replaceRange(multiLine ? text : withoutLineBreaksAndTabs(text), TextRange(0, static_cast<int>(getTextLength())),
+    replaceRange(multiLine ? text : withoutLineBreaksOrTabs(text), TextRange(0, static_cast<int>(getTextLength())),
                  true);
     setSelection(0, 0);
     if (previous) ::SetCursor(previous);
