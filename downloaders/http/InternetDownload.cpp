@@ -146,10 +146,12 @@ bool DownloadFile(const std::wstring& path, const std::wstring& url, const std::
                   const std::string& proxy) {
     FILE* file = ::_wfopen(path.c_str(), L"wb");
     if (!file) return false;
+    bool opened = false;
     {
         InternetRequest request;
         openInternetUrl(request, toString(url), method, proxy);
         if (request.url) {
+            opened = true;
             std::vector<char> buffer(kBufferSize);
             queryRawHeaders(request.url, buffer);
             if (method != "HEAD")
@@ -158,5 +160,7 @@ bool DownloadFile(const std::wstring& path, const std::wstring& url, const std::
         }
     }
     ::fclose(file);
-    return true;
+    // Nothing could be fetched: no empty file is left behind in the user's folder.
+    if (!opened) ::DeleteFileW(path.c_str());
+    return opened;
 }

@@ -9,7 +9,7 @@
 std::string DownloadString(const std::string& url, const std::string& method = "GET",
                            const std::string& proxy = "");
 
-// Writes what `url` serves to `path`, every byte. False only when the file can't be created;
-// a URL that can't be opened leaves an empty file and still answers true.
+// Writes what `url` serves to `path`, every byte; error pages count as fetched. False, with no
+// file left behind, when the file can't be created or the URL can't be opened.
 bool DownloadFile(const std::wstring& path, const std::wstring& url, const std::string& method = "GET",
                   const std::string& proxy = "");

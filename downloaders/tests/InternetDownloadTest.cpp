@@ -88,15 +88,18 @@ TEST(InternetDownload, FilesKeepEveryByteWhileStringsStopAtAZero) {
     EXPECT_EQ(std::string::npos, text.find('\0'));
 }
 
-TEST(InternetDownload, FileFailsOnlyWhenItCannotBeCreated) {
+TEST(InternetDownload, FileFailsWhenItCannotBeCreatedOrNothingAnswers) {
     LocalHttpServer server;
     server.serve("/a.txt", "body");
     TempDirectory folder;
     EXPECT_FALSE(DownloadFile(folder.file(L"no such folder\\a.txt"), server.wideUrl("/a.txt")));
     EXPECT_TRUE(server.requests().empty());  // nothing fetched
 
-    EXPECT_TRUE(DownloadFile(folder.file(L"empty.txt"), L"http://127.0.0.1:1/"));
-    EXPECT_EQ(0u, readFileBytes(folder.file(L"empty.txt")).size());
+    EXPECT_FALSE(DownloadFile(folder.file(L"unreached.txt"), L"http://127.0.0.1:1/"));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW(folder.file(L"unreached.txt").c_str()));
+
+    EXPECT_TRUE(DownloadFile(folder.file(L"error page.html"), server.wideUrl("/missing")));
+    EXPECT_NE(std::string::npos, readFileBytes(folder.file(L"error page.html")).find("Not Found"));
 }
 
 TEST(InternetDownload, ASilentServerCannotHangTheCaller) {
