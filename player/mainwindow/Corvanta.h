@@ -44,6 +44,7 @@ public:
         kSaveCommand = 112,
         kJumpAheadCommand = 121,
         kExplanationCommand = 122,
+        kYoutubeLyricsCommand = 2,
     };
     enum TimerId { kPlaybackTimer = 2, kSentenceTimer = 3 };
     static constexpr UINT kTimerMs = 100;
@@ -132,6 +133,9 @@ public:
     virtual void rememberRecentFile(const std::wstring& path);
     // The drop-down of the open button: a recent file chosen there is opened.
     virtual void openRecentFileMenu();
+
+    // The downloader dialogs, run modal over the main window.
+    void openYoutubeLyricsDialog();
 
     const std::wstring& getAudioPath() const { return mAudioPath; }
     const std::wstring& getLyricsPath() const { return mLyricsPath; }
