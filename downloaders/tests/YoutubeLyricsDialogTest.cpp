@@ -163,6 +163,15 @@ TEST_F(YoutubeLyricsDialogTest, ADismissedMenuOrABadTrackAppendsNothing) {
     EXPECT_NE(nullptr, dialog.m_hWnd);
 }
 
+TEST_F(YoutubeLyricsDialogTest, ASilentServiceBlocksTheDialogOnlyUntilTheTimeOut) {
+    server.serveSilently("/timedtext?type=list&v=abc");
+    const DWORD start = ::GetTickCount();
+    download(L"http://www.youtube.com/watch?v=abc", {VK_ESCAPE});
+    EXPECT_LT(::GetTickCount() - start, 15000u);
+    EXPECT_FALSE(lastMenu.shown);
+    EXPECT_EQ(L"", output());
+}
+
 // Holds the dialog open after a download for a few seconds, for a screenshot.
 TEST_F(YoutubeLyricsDialogTest, DISABLED_StaysOpenForAScreenshot) {
     server.serve("/timedtext?type=list&v=Ab_9-x", kTrackList);

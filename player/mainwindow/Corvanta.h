@@ -35,6 +35,7 @@ class Corvanta : public Component, public SentenceRows::Host {
 public:
     // Command ids of the controls and the timers of playback.
     enum CommandId {
+        kYoutubeLyricsCommand = 2,
         kOpenCommand = 100,
         kPlayCommand = 101,
         kPlaySentenceCommand = 102,
@@ -44,7 +45,6 @@ public:
         kSaveCommand = 112,
         kJumpAheadCommand = 121,
         kExplanationCommand = 122,
-        kYoutubeLyricsCommand = 2,
     };
     enum TimerId { kPlaybackTimer = 2, kSentenceTimer = 3 };
     static constexpr UINT kTimerMs = 100;
