@@ -35,6 +35,7 @@ class Corvanta : public Component, public SentenceRows::Host {
 public:
     // Command ids of the controls and the timers of playback.
     enum CommandId {
+        kNewsDeEigoJutsuCommand = 17,
         kOpenCommand = 100,
         kPlayCommand = 101,
         kPlaySentenceCommand = 102,
@@ -132,6 +133,8 @@ public:
     virtual void rememberRecentFile(const std::wstring& path);
     // The drop-down of the open button: a recent file chosen there is opened.
     virtual void openRecentFileMenu();
+    // The news downloader of the "News de Eigo-jutsu" series, modal, on the stored date.
+    void openNewsDeEigoJutsuDialog();
 
     const std::wstring& getAudioPath() const { return mAudioPath; }
     const std::wstring& getLyricsPath() const { return mLyricsPath; }
