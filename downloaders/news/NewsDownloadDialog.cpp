@@ -13,6 +13,22 @@ const int kDialogWidth = 450;
 const int kDialogHeight = 360;
 const int kLeft = 8;
 const size_t kMessageBoxLength = 1000;
+const int kLabelWidth = 150;
+const int kLabelGap = 6;  // between the label's text and the calendar
+
+// How far the label's text runs past its width in its own font: 0 with the usual desktop
+// fonts; with wider ones the controls to its right move over rather than cut it.
+int labelOverflow(HWND label, const std::wstring& text) {
+    HDC dc = ::GetDC(label);
+    if (!dc) return 0;
+    HGDIOBJ previous = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(label, WM_GETFONT, 0, 0)));
+    SIZE size{};
+    ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    ::SelectObject(dc, previous);
+    ::ReleaseDC(label, dc);
+    const int needed = size.cx + kLabelGap;
+    return needed > kLabelWidth ? needed - kLabelWidth : 0;
+}
 
 }  // namespace
 
@@ -27,9 +43,12 @@ NewsDownloadDialog::~NewsDownloadDialog() {
 void NewsDownloadDialog::createFrameControls(const std::wstring& title, const Date& earliest, const Date& latest) {
     mReportWindow = m_hWnd;
     setTitle(title);
-    createLabel(m_hWnd, L"Choose English News Date:", kLeft, 10, 150, 20);
-    mCalendar.create(m_hWnd, 158, 8, 120, 20);
-    mDownloadButton.create(m_hWnd, L"Download...", 282, 8, 80, 20);
+    const std::wstring label = L"Choose English News Date:";
+    HWND labelWindow = createLabel(m_hWnd, label, kLeft, 10, kLabelWidth, 20);
+    const int overflow = labelWindow ? labelOverflow(labelWindow, label) : 0;
+    if (overflow > 0) ::MoveWindow(labelWindow, kLeft, 12, kLabelWidth + overflow, 18, TRUE);
+    mCalendar.create(m_hWnd, 158 + overflow, 8, 120, 20);
+    mDownloadButton.create(m_hWnd, L"Download...", 282 + overflow, 8, 80, 20);
     const RECT client = getClientRect();
     mLog.create(m_hWnd, kLeft, logTop(), client.right - kLeft, client.bottom - logTop());
     centreOnDesktop(kDialogWidth, kDialogHeight);
