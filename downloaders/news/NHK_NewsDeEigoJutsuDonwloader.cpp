@@ -55,12 +55,13 @@ Element* NHK_NewsDeEigoJutsuDonwloader::getId3Element(const std::wstring& page, 
     const std::wstring listUrl = newsListUrl();
     const NewsListEntry entry = readNewsListEntry(fetchPage(listUrl), page, dateKey, listUrl);
     notifyProgress(L"retrieved title");
-    mTitle = cleanTitle(entry.title);
-    notifyProgress(mTitle);
+    const std::wstring title = cleanTitle(entry.title);
+    setTitle(title);
+    notifyProgress(title);
 
     ID3TagModel id3;
-    id3.setTitle(mTitle);
-    id3.setDescription(mTitle + L"\r\n" + entry.time + L"\r\n" + description);
+    id3.setTitle(title);
+    id3.setDescription(title + L"\r\n" + entry.time + L"\r\n" + description);
     id3.setOfficialSite(newsBase());
     id3.setSourceUrl(url);
     id3.setCategory(id3Category(entry.category));

@@ -79,8 +79,7 @@ protected:
     void notifyProgress(const std::wstring& text);
     void pause();
     std::wstring fetchPage(const std::wstring& url);
-
-    std::wstring mTitle;
+    void setTitle(const std::wstring& title) { mTitle = title; }
 
 private:
     void renameRecordedFile(const std::wstring& savedPath, const std::wstring& baseName);
@@ -90,6 +89,7 @@ private:
     bool mRenameMP3 = false;
     Element* mSentenceList;
     std::wstring mDateKey;
+    std::wstring mTitle;
     PathChooser mChoosePath;
     PageFetcher mFetchPage;
     DWORD mPauseMs = 1000;
