@@ -63,7 +63,7 @@ NewsListEntry readNewsListEntry(const std::wstring& newsList, const std::wstring
 }
 
 std::wstring cleanTitle(const std::wstring& title) {
-    return replaceRegex(decodeCharacterReferences(title, false), L"<.+?>", L"", 2);
+    return removeTags(decodeCharacterReferences(title, false));
 }
 
 std::wstring id3Category(const std::wstring& category) {

@@ -47,6 +47,25 @@ std::wstring replaceRegex(const std::wstring& text, const std::wstring& pattern,
     return regex.replace(text, replacement, -1, -1);
 }
 
+std::wstring removeTags(const std::wstring& text) {
+    std::wstring kept;
+    kept.reserve(text.size());
+    size_t from = 0;
+    size_t closing = 0;  // the first ">" at or after the place searched last
+    size_t lineEnd = 0;  // the first line feed at or after the place searched last
+    for (size_t i = text.find(L'<'); i != std::wstring::npos; i = text.find(L'<', i + 1)) {
+        if (closing != std::wstring::npos && closing < i + 2) closing = text.find(L'>', i + 2);
+        if (closing == std::wstring::npos) break;  // no tag can end any more
+        if (lineEnd != std::wstring::npos && lineEnd <= i) lineEnd = text.find(L'\n', i + 1);
+        if (lineEnd < closing) continue;  // this "<" opens no tag; a later one may
+        kept.append(text, from, i - from);
+        from = closing + 1;
+        i = closing;
+    }
+    kept.append(text, from, std::wstring::npos);
+    return kept;
+}
+
 std::vector<std::wstring> splitText(const std::wstring& text, const std::wstring& delimiter) {
     std::vector<std::wstring> pieces;
     splitStringInto(pieces, text, delimiter);

@@ -19,6 +19,10 @@ std::wstring trim(const std::wstring& text, const std::wstring& leading, const s
 // unchanged when nothing matches.
 std::wstring replaceRegex(const std::wstring& text, const std::wstring& pattern, const std::wstring& replacement,
                           int flags = 2);
+// Every tag removed: "<", then at least one character up to the first ">" after it, with
+// no line feed in between. The same as replaceRegex with "<.+?>", but in time linear in
+// the text, whatever a damaged page holds.
+std::wstring removeTags(const std::wstring& text);
 // The pieces between delimiters: empty pieces between two delimiters stay, an empty last
 // piece does not ("a//b/" gives a, "", b).
 std::vector<std::wstring> splitText(const std::wstring& text, const std::wstring& delimiter);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
 #include <memory>
 
 #include "downloaders/news/NewsScraping.h"
@@ -41,6 +43,20 @@ TEST(NewsScraping, TrimSplitAndRegexReplace) {
     EXPECT_TRUE(splitText(L"", L"/").empty());
     EXPECT_EQ(L"a x b", replaceRegex(L"a <b>x</b> b", L"<.+?>", L""));
     EXPECT_EQ(L"plain", replaceRegex(L"plain", L"<.+?>", L""));
+}
+
+TEST(NewsScraping, TagRemovalMatchesTheRegexAndStaysLinear) {
+    for (const wchar_t* text : {L"", L"plain", L"a <b>x</b> b", L"<>", L"<>x>", L"<<a>>", L"x<", L"a<b\nc>d<e>",
+                                L"<\n>", L"<a\r>z", L"<<\n<a>", L"\n<a\nb>c<d>", L">a<b>", L"<a><b><c", L"<\n<\n>>"}) {
+        EXPECT_EQ(replaceRegex(text, L"<.+?>", L""), removeTags(text)) << text;
+    }
+    // Many unclosed "<" in a damaged page: one pass, not one search per "<".
+    const std::wstring damaged(2000000, L'<');
+    const DWORD start = ::GetTickCount();
+    EXPECT_TRUE(damaged == removeTags(damaged));
+    const std::wstring unclosedLines = std::wstring(1000000, L'<') + L"\n";
+    EXPECT_TRUE(unclosedLines + L"x" == removeTags(unclosedLines + L"<a>x"));
+    EXPECT_LT(::GetTickCount() - start, 2000u);
 }
 
 TEST(SentenceGroupBuilder, BreaksComeFromMarkupAndEndSentenceAndTranslation) {
