@@ -173,6 +173,14 @@ TEST(NewsDeEigoJutsuDialog, DamagedPagesEndInALoggedFailure) {
         EXPECT_EQ(L"2020/03/30", run.calendarText()) << c.name;
         EXPECT_EQ(L"", readIniString(L"NHK", L"Calendar", L"")) << c.name;
     }
+    // A failure that quotes a long page still shows its message: the log follows its end.
+    std::string longPage;
+    for (int i = 0; i < 300; ++i) longPage += "<p>moved</p>\n";
+    DeEigoJutsuRun quoting;
+    quoting.servePages(longPage);
+    quoting.pressDownload();
+    ASSERT_TRUE(quoting.waitForEnd());
+    EXPECT_GT(::SendMessageW(quoting.dialog->getLog().m_hWnd, EM_GETFIRSTVISIBLELINE, 0, 0), 250);
     // A missing page (the server's 404 body) fails the same way.
     DeEigoJutsuRun missing;
     missing.pressDownload();
