@@ -8,7 +8,9 @@
 
 #include "downloaders/news/DownloadListener.h"
 #include "downloaders/news/NHK_NewsDeEigoJutsuDonwloader.h"
+#include "foundation/system/PathUtils.h"
 #include "foundation/xml/Element.h"
+#include "testsupport/TestWindows.h"
 
 namespace {
 
@@ -89,4 +91,35 @@ TEST(NewsDownloader, AnyFailureIsLoggedAndReportedAndANewRunStartsAfresh) {
     worker.start();
     ASSERT_TRUE(waitUntilEnded(worker));
     EXPECT_EQ(2u, worker.getSentenceList()->getChildren().size());  // replaced, not added to
+}
+
+TEST(NewsDownloader, SavingRenamesTheDaysRecordingBesideTheList) {
+    RecordingListener listener;
+    NHK_NewsDeEigoJutsuDonwloader worker(&listener);
+    worker.setPauseMilliseconds(0);
+    worker.setDate(L"20200330");
+    worker.setPageFetcher([](const std::wstring& url) {
+        return url.find(L"news.json") != std::wstring::npos ? std::wstring(L"[]") : std::wstring(kArticle);
+    });
+    worker.start();
+    ASSERT_TRUE(waitUntilEnded(worker));
+
+    TempDirectory folder;
+    const std::wstring recorded = folder.file(L"2020_03_30.mp3");
+    HANDLE file = ::CreateFileW(recorded.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, file);
+    ::CloseHandle(file);
+    worker.setRenameMP3(true);
+    worker.setPathChooser([&](HWND, const std::wstring& name) { return folder.file(name); });
+    EXPECT_TRUE(worker.saveSentenceList(nullptr));
+
+    const std::wstring target = folder.file(L"2020_03_30_T.mp3");
+    EXPECT_TRUE(fileExists(folder.file(L"2020_03_30_T.xml")));
+    EXPECT_TRUE(fileExists(target));
+    EXPECT_FALSE(fileExists(recorded));
+    const std::vector<std::wstring> lines = listener.lines();
+    ASSERT_GE(lines.size(), 6u);
+    const std::vector<std::wstring> tail(lines.end() - 6, lines.end());
+    EXPECT_EQ((std::vector<std::wstring>{L"2020_03_30_T.xml", L"Exist:", recorded, L"Rename:", target, L"\r\nEnd !!"}),
+              tail);
 }
