@@ -58,7 +58,7 @@ public:
 
     // Replaces the save dialog (tests answer without a window).
     void setPathChooser(PathChooser chooser) { mChoosePath = std::move(chooser); }
-    // Replaces the HTTP fetch (tests and the page-reader checks).
+    // Replaces the HTTP fetch (for tests); called on the worker thread.
     void setPageFetcher(PageFetcher fetcher) { mFetchPage = std::move(fetcher); }
     // The wait before each scraping step; 1000 ms keeps the site's load at about one
     // request a second. Tests shorten it.
