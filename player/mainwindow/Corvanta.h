@@ -36,6 +36,7 @@ public:
     // Command ids of the controls and the timers of playback.
     enum CommandId {
         kYoutubeLyricsCommand = 2,
+        kNewsDeEigoJutsuCommand = 17,
         kOpenCommand = 100,
         kPlayCommand = 101,
         kPlaySentenceCommand = 102,
@@ -133,9 +134,10 @@ public:
     virtual void rememberRecentFile(const std::wstring& path);
     // The drop-down of the open button: a recent file chosen there is opened.
     virtual void openRecentFileMenu();
-
     // The downloader dialogs, run modal over the main window.
     void openYoutubeLyricsDialog();
+    // The news downloader of the "News de Eigo-jutsu" series, on the stored date.
+    void openNewsDeEigoJutsuDialog();
 
     const std::wstring& getAudioPath() const { return mAudioPath; }
     const std::wstring& getLyricsPath() const { return mLyricsPath; }

@@ -3,8 +3,17 @@
 #include "player/mainwindow/Corvanta.h"
 
 #include "downloaders/captions/YoutubeLyricsDialog.h"
+#include "downloaders/news/NHK_NewsDeEigoJutsuDialog.h"
+#include "player/app/DateSetting.h"
+#include "player/app/Settings.h"
 
 void Corvanta::openYoutubeLyricsDialog() {
     YoutubeLyricsDialog dialog;
+    showModalDialog(m_hWnd, dialog);
+}
+
+void Corvanta::openNewsDeEigoJutsuDialog() {
+    NHK_NewsDeEigoJutsuDialog dialog;
+    dialog.setDate(parseDate(readIniString(L"NHK", L"Calendar", L"")));
     showModalDialog(m_hWnd, dialog);
 }
