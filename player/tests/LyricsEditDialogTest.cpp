@@ -51,17 +51,6 @@ TEST_F(LyricsEditDialogTest, EditModeShowsTheSentenceAndOkTakesTheEditedText) {
     EXPECT_EQ(dialog.getElement().getAttribute(L"Translation"), L"\u30DA\u30F3\u3067\u3059");
 }
 
-TEST_F(LyricsEditDialogTest, InsertModeStartsEmptyAndCancelKeepsTheProperties) {
-    open(false);
-    EXPECT_EQ(windowText(dialog.m_hWnd), L"Sentence Inserter");
-    EXPECT_EQ(dialog.getSentenceEditor().getTextCopy(), L"");
-    dialog.getSentenceEditor().setText(std::wstring(L"typed"));
-    press(Dialog::kCancelId);
-    EXPECT_EQ(dialog.m_hWnd, nullptr);
-    EXPECT_FALSE(dialog.getElement().hasAttribute(L"Sentence"));
-    EXPECT_EQ(dialog.getSentence(), L"");
-}
-
 TEST_F(LyricsEditDialogTest, LabelAboveAndTheEditorFillsTheRestOfTheDialog) {
     open(true);
     HWND label = ::FindWindowExW(dialog.m_hWnd, nullptr, L"STATIC", nullptr);
