@@ -29,7 +29,7 @@ public:
 
 private:
     TextEditor mEditor;
-    Element mProperties{L"Sentence"};
+    Element mProperties{L"Properties"};
     std::wstring mSentence;
     bool mEditMode = false;
 };
