@@ -78,7 +78,8 @@ void LyricsTextEditor::deleteSentence(int row) {
 }
 
 void LyricsTextEditor::insertSentence(int row, uint32_t startTime, const std::wstring& text) {
-    row = std::clamp(row, 0, getSentenceCount());
+    // Row -1 (no row chosen) appends, as a row at or past the count does.
+    if (row < 0 || row > getSentenceCount()) row = getSentenceCount();
     const uint32_t at = getPosition(row);
     replaceRange(text, TextRange(static_cast<int>(at), static_cast<int>(at)), true);
     mSentences.insert(mSentences.begin() + row, SentenceData{startTime, at});

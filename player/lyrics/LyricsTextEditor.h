@@ -59,7 +59,7 @@ public:
     void replaceSentence(int row, const std::wstring& text);
     // Removes the slice and the item; the later items move back.
     void deleteSentence(int row);
-    // Puts a sentence and its item before the row (at the end for the item count).
+    // Puts a sentence and its item before the row; -1 or a row at or past the count appends.
     void insertSentence(int row, uint32_t startTime, const std::wstring& text);
 
 private:

@@ -52,6 +52,9 @@ public:
     // Replaces every row and the view's text with the groups; the text is loaded at once.
     void setSentenceGroups(const std::vector<SentenceGroup>& groups);
     void deleteRow(int row);
+    // A new row before the row (-1 or at or past the count: at the end) whose sentence goes
+    // into the view at the same place; it starts at 0 with no end. Answers its index.
+    int insertSentenceRow(int row, const std::wstring& sentence);
     // The selected row's start, then the row is shown; nothing without a selection.
     void setStartTime(uint32_t ms);
     void setEndTime(uint32_t ms);

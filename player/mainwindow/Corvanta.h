@@ -104,6 +104,10 @@ public:
     void updateTitle();
     void updateButtons();
     void applyPlayerSettings();
+    // The sentence table's right-click menu; the sentence editor on a row (edit) or for a
+    // new row before it (insert; -1 adds at the end).
+    void showSentencePopup();
+    void editSentence(int row, bool editMode);
     uint32_t getRowStartTime(int row) const;
     uint32_t getRowEndTime(int row) const;
     void clickAtCursor();

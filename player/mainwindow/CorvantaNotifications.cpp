@@ -37,6 +37,9 @@ void Corvanta::onLyricsTableNotify(UINT code, WPARAM wParam) {
         case NM_RETURN:
             if (row != -1) playSelectedSentence();
             break;
+        case NM_RCLICK:
+            showSentencePopup();
+            break;
         case NM_CLICK:
         case NM_DBLCLK:
         case LVN_ITEMCHANGED:
