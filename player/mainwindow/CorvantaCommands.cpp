@@ -20,6 +20,9 @@ bool Corvanta::onCommand(WPARAM wParam, LPARAM lParam) {
         case kOpenCommand:
             chooseAndOpenFile();
             return true;
+        case kFindCommand:
+            showFindAndReplacePane();
+            return true;
         case kExplanationCommand: {
             mExplanationPane.setVisible(!isExplanationShown());
             const RECT client = getClientRect();
