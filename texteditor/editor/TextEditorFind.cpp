@@ -72,7 +72,8 @@ bool TextEditor::replace(const FindInfo& info, const std::wstring& replacement) 
         const int end = start + static_cast<int>(piece.size());
         const bool emptyMatch = m.getStart() == m.getEnd();
         // Past the new text; an empty match that gave no text moves on by one character.
-        const int from = isBackward(info) ? (emptyMatch ? start - 1 : start) : (emptyMatch && piece.empty() ? end + 1 : end);
+        const int from = isBackward(info) ? (emptyMatch ? start - 1 : start)
+                                          : (emptyMatch && piece.empty() ? end + 1 : end);
         m = matchFrom(pattern, document->getText(), from);
     }
     if (m.isMatched()) select(static_cast<uint32_t>(m.getStart()), static_cast<uint32_t>(m.getEnd()));

@@ -1,6 +1,7 @@
 // The pointer in the editor: a press places the caret, dragging selects, a double
-// click selects a word, a third press a sentence, and a press in the line-number
-// margin whole rows; a press in the bookmark margin toggles the line's bookmark. The cursor shape follows the part of the editor under it.
+// click selects a word, a third press a sentence, a press in the line-number margin
+// whole rows, and a press in the bookmark margin toggles the line's bookmark. The
+// cursor shape follows the part of the editor under it.
 #include <algorithm>
 
 #include "texteditor/editor/TextEditor.h"

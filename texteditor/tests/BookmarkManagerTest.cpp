@@ -140,7 +140,8 @@ TEST(BookmarkManager, EntriesOfVanishedFilesAreDroppedAtLoad) {
     std::wstring text;
     readTextFile(folder.list(), text, kEncodingUndefined);
     ASSERT_TRUE(list.parseString(text));
-    BookmarkManager::tidyList(list, [](const std::wstring& path) { return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; });
+    BookmarkManager::tidyList(
+        list, [](const std::wstring& path) { return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; });
     const std::vector<Element*> files = list.getElementsByTagName(L"File");
     ASSERT_EQ(files.size(), 1u) << "the vanished file and the entry without bookmarks go";
     EXPECT_EQ(files[0]->getAttribute(L"path"), folder.a());

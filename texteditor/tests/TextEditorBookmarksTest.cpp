@@ -23,7 +23,9 @@ struct BookmarkFolder {
 
 const char kTenLines[] = "zero\r\none\r\ntwo\r\nthree\r\nfour\r\nfive\r\nsix\r\nseven\r\neight\r\nnine\r\n";
 
-uint32_t lineStart(TextEditor& editor, int line) { return editor.getDocument().getLineStart(static_cast<uint32_t>(line)); }
+int lineStart(TextEditor& editor, int line) {
+    return static_cast<int>(editor.getDocument().getLineStart(static_cast<uint32_t>(line)));
+}
 
 }  // namespace
 
@@ -57,19 +59,19 @@ TEST(TextEditorBookmarks, EditsAboveMoveBookmarksAndDeletedLinesTakeTheirs) {
     f.editor.setText(L"zero\r\none\r\ntwo\r\nthree\r\nfour\r\nfive\r\nsix\r\n");
     for (int line : {1, 3, 5}) f.editor.toggleBookmark(line, false);
 
-    f.editor.insertTextAt(lineStart(f.editor, 0), L"new\r\nnewer\r\n");  // two lines above all
+    f.editor.insertTextAt(0, L"new\r\nnewer\r\n");  // two lines above all
     EXPECT_EQ(f.editor.getBookmarks().getBookmarkLines(), (Lines{3, 5, 7}));
 
-    f.editor.insertTextAt(lineStart(f.editor, 5) + 2, L"split\r\n");  // inside a bookmarked line
+    f.editor.insertTextAt(static_cast<uint32_t>(lineStart(f.editor, 5) + 2), L"split\r\n");  // inside a bookmarked line
     EXPECT_EQ(f.editor.getBookmarks().getBookmarkLines(), (Lines{3, 5, 8}));
 
     // Whole lines 5 and 6 deleted: the bookmark of line 5 goes, line 8 moves up to 6.
-    f.editor.replaceRange(L"", TextRange(static_cast<int>(lineStart(f.editor, 5)), static_cast<int>(lineStart(f.editor, 7))), true);
+    f.editor.replaceRange(L"", TextRange(lineStart(f.editor, 5), lineStart(f.editor, 7)), true);
     EXPECT_EQ(f.editor.getBookmarks().getBookmarkLines(), (Lines{3, 6}));
     EXPECT_EQ(f.editor.getLineText(6), L"five\r\n");
 
     // A line break joined away: the lines after the joined one move up.
-    f.editor.replaceRange(L"", TextRange(static_cast<int>(lineStart(f.editor, 4)) - 2, static_cast<int>(lineStart(f.editor, 4))), true);
+    f.editor.replaceRange(L"", TextRange(lineStart(f.editor, 4) - 2, lineStart(f.editor, 4)), true);
     EXPECT_EQ(f.editor.getBookmarks().getBookmarkLines(), (Lines{3, 5}));
 }
 
