@@ -211,3 +211,34 @@ TEST(FindAndReplacePane, WithoutATargetTheButtonsDoNothing) {
     EXPECT_EQ(pane.getFindHistory().getItemCount(), 0);
     ::DestroyWindow(pane.m_hWnd);
 }
+
+TEST(FindAndReplacePane, AnEntryChosenFromTheListMovesToTopAndFillsTheField) {
+    PaneFixture f;
+    f.open();
+    FindListComboBox& history = f.pane.getReplaceHistory();
+    for (const wchar_t* text : {L"third", L"second", L"first"}) history.addHistory(text, 0);
+    history.setSelectedIndex(2);
+    ::SendMessageW(f.pane.m_hWnd, WM_COMMAND, MAKEWPARAM(0, CBN_SELENDOK), reinterpret_cast<LPARAM>(history.m_hWnd));
+    EXPECT_EQ(f.pane.getReplaceField().getTextCopy(), L"third");
+    EXPECT_EQ(f.pane.getReplaceField().getSelection(), TextRange(0, 5));
+    EXPECT_EQ(history.joinItems(), L"third,first,second");
+    ::SendMessageW(f.pane.m_hWnd, WM_COMMAND, MAKEWPARAM(0, CBN_CLOSEUP), reinterpret_cast<LPARAM>(history.m_hWnd));
+    EXPECT_EQ(::GetFocus(), f.pane.getReplaceField().m_hWnd);
+}
+
+TEST(FindAndReplacePane, TheHistoryListOpensUnderItsField) {
+    PaneFixture f;
+    f.open();
+    FindListComboBox& history = f.pane.getFindHistory();
+    const HWND list = history.getDropDownList();
+    ASSERT_NE(list, nullptr);
+    RECT combo{};
+    RECT placed{};
+    ::GetWindowRect(history.m_hWnd, &combo);
+    // Where the control drops its list: under the button, as narrow as the button.
+    ::SetWindowPos(list, nullptr, combo.left, combo.bottom, 20, 100, SWP_NOZORDER | SWP_NOACTIVATE);
+    history.fitDropDownWidth(list);
+    ::GetWindowRect(list, &placed);
+    EXPECT_EQ(placed.left, combo.left - 256 + 20);
+    EXPECT_GE(placed.right - placed.left, 256);
+}
