@@ -13,6 +13,7 @@
 #include <string>
 
 #include "bench/BenchSupport.h"
+#include "bench/BenchText.h"
 #include "bench/OurEditorUnderTest.h"
 #include "bench/ScintillaUnderTest.h"
 
@@ -22,26 +23,6 @@ using Clock = BenchClock;
 
 constexpr int kEditorWidth = 800;
 constexpr int kEditorHeight = 600;
-
-// 200,000 lines of English words, about 50 characters each, CR LF line ends.
-std::string makeFile(const std::wstring& path) {
-    const char* const words[] = {"the", "news", "today", "learners", "listen", "to", "river", "a", "mountain",
-                                 "report", "from", "Tokyo", "and", "students", "said", "that", "weather"};
-    std::string text;
-    text.reserve(10'600'000);
-    unsigned seed = 7;
-    for (int line = 0; line < 200000; ++line) {
-        size_t start = text.size();
-        while (text.size() - start < 50) {
-            seed = seed * 1103515245u + 12345u;
-            text += words[(seed >> 16) % 17];
-            text += ' ';
-        }
-        text += "\r\n";
-    }
-    std::ofstream(path.c_str(), std::ios::binary).write(text.data(), static_cast<std::streamsize>(text.size()));
-    return text;
-}
 
 struct Timing {
     double average = 0;
@@ -253,7 +234,7 @@ int main() {
     wchar_t folder[MAX_PATH] = {};
     ::GetTempPathW(MAX_PATH, folder);
     const std::wstring path = std::wstring(folder) + L"TextEditorBench.txt";
-    const std::string bytes = makeFile(path);
+    const std::string bytes = makeBenchText(path);
 
     // The frames overlap on a 1280-pixel screen: each is raised while it is measured.
     BaseWindow ourFrame;

@@ -21,6 +21,7 @@
 #include "player/mp3/ID3TagModel.h"
 #include "player/mp3/MP3_ID3Manager.h"
 #include "texteditor/editor/TextEditor.h"
+#include "texteditor/find/FindAndReplacePane.h"
 #include "toolkit/widgets/Button.h"
 #include "toolkit/widgets/ChannelPane.h"
 #include "toolkit/widgets/LabelComponent.h"
@@ -44,6 +45,7 @@ public:
         kSetStartCommand = 104,
         kMenuCommand = 111,
         kSaveCommand = 112,
+        kFindCommand = 116,
         kJumpAheadCommand = 121,
         kExplanationCommand = 122,
     };
@@ -154,6 +156,9 @@ public:
     LyricsTextEditor& getSentenceView() { return mSentenceView; }
     MyTextEditor& getTranslationField() { return mTranslationField; }
     TextEditor& getExplanationPane() { return mExplanationPane; }
+    FindAndReplacePane& getFindPane() { return mFindPane; }
+    // Ctrl+F: opens the find pane on the sentence view; an open pane stays as it is.
+    void showFindAndReplacePane();
     ToolWindow& getToolBand() { return mToolBand; }
     ToolBar& getToolBar() { return mToolBar; }
     Button& getMenuButton() { return mMenuButton; }
@@ -222,5 +227,6 @@ private:
     SentenceRows mRows{mLyricsTable, mSentenceView};
     LyricsLoader mLyrics{{mRows, mSentenceView, mWordList, mId3TagModel, mId3Manager, mAudioPath, mLyricsPath}};
     std::wstring mIniPath;
+    FindAndReplacePane mFindPane;
     int mLastCommand = 0;
 };

@@ -23,6 +23,9 @@ bool Corvanta::onCommand(WPARAM wParam, LPARAM lParam) {
         case kNewsDeEigoJutsuCommand:
             openNewsDeEigoJutsuDialog();
             return true;
+        case kFindCommand:
+            showFindAndReplacePane();
+            return true;
         case kExplanationCommand: {
             mExplanationPane.setVisible(!isExplanationShown());
             const RECT client = getClientRect();

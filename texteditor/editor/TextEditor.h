@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "texteditor/bookmarks/BookmarkManager.h"
 #include "texteditor/document/TextDocument.h"
 #include "texteditor/document/TextRange.h"
 #include "texteditor/document/WrapLayout.h"
@@ -78,6 +79,7 @@ public:
         kFontSmaller = 1011,
     };
     static constexpr int kColorCount = 8;
+    static constexpr int kBookmarkMarginWidth = 12;
 
     TextEditor();
     ~TextEditor() override;
@@ -268,6 +270,7 @@ public:
     RECT getAutoScrollRect() const;
     RECT getClearMarkRect() const;
     bool isInLineNumberMargin(int x, int y) const;
+    bool isInBookmarkMargin(int x, int y) const;
     bool isOnClearMark(int x, int y) const;
     // The caret keys (VK_PRIOR ... VK_DOWN), with Shift and Ctrl as they are held now.
     void moveCaret(int virtualKey);
@@ -297,6 +300,21 @@ public:
     std::wstring getFileName() const { return document->getFileName(); }
     bool isUntitled() const { return document->getFileName() == L"Untitled.txt"; }
     static COLORREF parseColor(const std::wstring& text);
+
+    // Bookmarks: a line below 0 stands for the caret's line. The bookmark margin shows
+    // while the file has bookmarks.
+    void toggleBookmark(int line, bool repaint);
+    BookmarkManager& getBookmarks() { return bookmarks; }
+    bool isBookmarkMarginShown() const { return bookmarks.hasBookmarks(); }
+    void setBookmarksEnabled(bool value) { bookmarksEnabled = value; }
+
+    // Searching with a regular expression from the FindInfo's selection. find selects the
+    // next match (the one after the selection when the selection is itself a match);
+    // replace replaces the selection when it is a match and selects the next one;
+    // replaceAll replaces every match as one undo step.
+    bool find(const FindInfo& info);
+    bool replace(const FindInfo& info, const std::wstring& replacement);
+    bool replaceAll(const FindInfo& info, const std::wstring& replacement);
 
     // Theme and padding.
     // Reads "padding", "backgroundImage", the palette colours and "backgroundOpacity"
@@ -379,6 +397,7 @@ protected:
     void fillCell(HDC memory, int x, int y, int width, int height, COLORREF color);
     void drawLineEndMark(HDC memory, float x, int y, const std::wstring& lineText);
     void drawLineNumber(HDC memory, uint32_t line, int top);
+    void drawBookmarkMark(HDC memory, uint32_t line, int top);
     void drawBackgroundImage(HDC memory);
     void drawBorderAndClearMark(HDC memory);
     // The text rectangle: inside the padding, right of the gutter's left edge.
@@ -431,6 +450,7 @@ protected:
 
     std::unique_ptr<ITextDocument> document;
     std::unique_ptr<HistoryManager> history;
+    BookmarkManager bookmarks;
     TextEditorListener* listener = nullptr;
     SelectionState selection;
     TextScrollBar scrollBar;

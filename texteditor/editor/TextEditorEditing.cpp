@@ -126,7 +126,21 @@ void TextEditor::replayReplace(const std::wstring& text, TextRange range) {
     const uint32_t rowsBefore = getRowTotal();
     const int textLeftBefore = getTextLeft();
     const bool wasEmpty = getTextLength() == 0;
+    uint32_t startLine = 0;
+    uint32_t startColumn = 0;
+    uint32_t endLine = 0;
+    uint32_t endColumn = 0;
+    document->getLineAndColumn(start, &startLine, &startColumn);
+    document->getLineAndColumn(static_cast<uint32_t>(range.end), &endLine, &endColumn);
     document->replace(range, text);
+    const int addedLines = static_cast<int>(document->getLineCount()) - static_cast<int>(linesBefore);
+    if (addedLines != 0 && bookmarks.hasBookmarks()) {
+        // Lines inserted at a line start push that line down; whole lines deleted take
+        // their own bookmarks. Otherwise the edited line stays and the lines after it move.
+        const bool wholeLines = startColumn == 0 && (addedLines > 0 || (text.empty() && endColumn == 0));
+        bookmarks.shiftBookmarks(static_cast<int>(startLine) + (wholeLines ? 0 : 1), addedLines);
+        if (!bookmarks.hasBookmarks()) updateLayout();
+    }
     updateLineNumberWidth();
     const uint32_t end = start + static_cast<uint32_t>(text.size());
     const uint32_t firstLine = document->getLineAt(start);

@@ -67,6 +67,7 @@ void TextEditor::setSaveFileChooser(SaveFileChooser chooser) {
 
 bool TextEditor::openFile(const std::wstring& path) {
     if (!document->load(path)) return false;
+    if (bookmarksEnabled) bookmarks.openFile(path);
     stopTimer();
     mouseMode = kIdle;
     scrollBar.reset();
@@ -106,6 +107,7 @@ bool TextEditor::saveAs(const std::wstring& path) {
         return false;
     }
     if (!document->save(path)) return false;
+    if (bookmarksEnabled) bookmarks.setFile(path);
     if (listener) listener->selectionChanged();
     modified = 2;
     setModified(false);

@@ -118,7 +118,7 @@ void TextEditor::updateLineNumberWidth() {
 }
 
 int TextEditor::getTextLeft() const {
-    int gutter = showLineNumbers ? lineNumberWidth : 0;
+    int gutter = (showLineNumbers ? lineNumberWidth : 0) + (isBookmarkMarginShown() ? kBookmarkMarginWidth : 0);
     if (gutter != 0) gutter += 8;
     return gutter + padding.left;
 }

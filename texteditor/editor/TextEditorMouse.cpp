@@ -1,6 +1,7 @@
 // The pointer in the editor: a press places the caret, dragging selects, a double
-// click selects a word, a third press a sentence, and a press in the line-number
-// margin whole rows. The cursor shape follows the part of the editor under it.
+// click selects a word, a third press a sentence, a press in the line-number margin
+// whole rows, and a press in the bookmark margin toggles the line's bookmark. The
+// cursor shape follows the part of the editor under it.
 #include <algorithm>
 
 #include "texteditor/editor/TextEditor.h"
@@ -40,8 +41,14 @@ LRESULT TextEditor::onLButtonDown(int x, int y) {
         return 0;
     }
     const TextRange before = getSelection();
+    uint32_t line = 0;
     uint32_t offset = 0;
-    pointToPosition(x, y, nullptr, nullptr, &offset);
+    pointToPosition(x, y, &line, nullptr, &offset);
+    if (isInBookmarkMargin(x, y)) {
+        mouseMode = kIdle;
+        toggleBookmark(static_cast<int>(line), true);
+        return 0;
+    }
     // A press on the selection (within the text, right of the margins) drags it.
     RECT text = getTextRect();
     text.left = getTextLeft();
@@ -83,7 +90,7 @@ LRESULT TextEditor::onMouseMove(int x, int y) {
     if (mouseMode == kIdle) {
         if (isInLineNumberMargin(x, y)) {
             setCursorShape(arrowCursor);
-        } else if (isOnClearMark(x, y)) {
+        } else if (isInBookmarkMargin(x, y) || isOnClearMark(x, y)) {
             setCursorShape(handCursor);
         } else {
             setCursorShape(::LoadCursorW(nullptr, IDC_IBEAM));
@@ -141,6 +148,14 @@ LRESULT TextEditor::onLButtonDblClk(int x, int y) {
     if (text.empty()) return 1;
     const RECT client = getClientRect();
     if (y >= client.bottom - padding.bottom) return 1;
+    if (isInBookmarkMargin(x, y)) {
+        // The first press toggled already: a double click there toggles twice in all.
+        mouseMode = kIdle;
+        uint32_t line = 0;
+        pointToPosition(x, y, &line, nullptr, nullptr);
+        toggleBookmark(static_cast<int>(line), true);
+        return 1;
+    }
     if (!getSelection().isEmpty()) repaintAll();
     collapseToAnchor();
     // The first press left anchor and caret at the point: select the word around it.

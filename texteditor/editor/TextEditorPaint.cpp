@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "texteditor/editor/TextEditor.h"
+#include "texteditor/editor/PenLine.h"
 #include "toolkit/graphics/Graphics.h"
 
 LRESULT TextEditor::onPaint() {
@@ -86,7 +87,10 @@ int TextEditor::paintLineRows(HDC memory, int row, int lastRow) {
     const uint32_t absoluteRow = static_cast<uint32_t>(row);
     if (absoluteRow < record.firstRow || absoluteRow >= record.firstRow + record.rowCount) return 0;
     const uint32_t rowInLine = absoluteRow - record.firstRow;
-    if (rowInLine == 0) drawLineNumber(memory, line, top);
+    if (rowInLine == 0) {
+        drawLineNumber(memory, line, top);
+        drawBookmarkMark(memory, line, top);
+    }
 
     // The colours are worked out once for the whole line, not per row.
     const std::wstring lineText = document->getLineText(line, true);
@@ -136,6 +140,19 @@ void TextEditor::drawLineNumber(HDC memory, uint32_t line, int top) {
     RECT cell{0, top, lineNumberWidth, top + getLineHeight()};
     ::SetTextColor(memory, getColor(7));
     ::DrawTextW(memory, number.c_str(), static_cast<int>(number.size()), &cell, DT_RIGHT | DT_SINGLELINE | DT_NOPREFIX);
+}
+
+// A tick in the bookmark margin, centred on the line's first row.
+void TextEditor::drawBookmarkMark(HDC memory, uint32_t line, int top) {
+    if (!bookmarks.findBookmark(static_cast<int>(line))) return;
+    const int a = kBookmarkMarginWidth - 5;
+    const int b = kBookmarkMarginWidth + 8;
+    const int x0 = b / 2 - a / 2 + (showLineNumbers ? lineNumberWidth : 0);
+    const int y0 = getLineHeight() / 2 + top - a / 2;
+    const int x1 = a / 2 + x0 + 1;
+    const int y1 = y0 + a;
+    drawPenLine(memory, x0, y0, x1, y1, getColor(7));
+    drawPenLine(memory, x1, y1, x0 + a + 1, y0 - a / 2, getColor(7));
 }
 
 bool TextEditor::repaintRange(int offsetA, int offsetB) {

@@ -57,6 +57,12 @@ bool TextEditor::isInLineNumberMargin(int x, int y) const {
            x < lineNumberWidth;
 }
 
+bool TextEditor::isInBookmarkMargin(int x, int y) const {
+    const RECT client = getClientRect();
+    return isBookmarkMarginShown() && y >= 0 && y < client.bottom && x >= 0 && x < getTextLeft() - padding.left &&
+           (!showLineNumbers || x >= lineNumberWidth);
+}
+
 bool TextEditor::isOnClearMark(int x, int y) const {
     if (!showClearMark || getTextLength() == 0 || readOnly) return false;
     const RECT r = getClearMarkRect();
