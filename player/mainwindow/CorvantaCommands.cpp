@@ -26,6 +26,9 @@ bool Corvanta::onCommand(WPARAM wParam, LPARAM lParam) {
             layOut(client.right, client.bottom);
             return true;
         }
+        case kWordListCommand:
+            showWordListDialog();
+            return true;
         default:
             break;
     }
