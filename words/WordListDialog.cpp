@@ -1,11 +1,15 @@
 #include "words/WordListDialog.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kWidth = 640;
 constexpr int kHeight = 400;
 // Kept free below the pane for the OK / Cancel row.
 constexpr int kButtonRowHeight = 32;
+// Between the pane and the top of the buttons, where the frame leaves less room.
+constexpr int kButtonGap = 4;
 
 }  // namespace
 
@@ -24,8 +28,12 @@ bool WordListDialog::createContents() {
 void WordListDialog::onSize(WPARAM wParam, LPARAM lParam) {
     Dialog::onSize(wParam, lParam);
     const int width = LOWORD(lParam);
-    const int height = HIWORD(lParam);
-    mPane.setBounds(0, 0, width, height - kButtonRowHeight);
+    int height = HIWORD(lParam) - kButtonRowHeight;
+    // The row stands at a fixed distance from the window's outer bottom edge: with a
+    // taller frame it reaches into the last 32 pixels of the client area.
+    layoutButtons();
+    if (mOkButton.m_hWnd) height = std::min(height, mOkButton.getY() - kButtonGap);
+    mPane.setBounds(0, 0, width, height);
 }
 
 bool WordListDialog::onOk() {
