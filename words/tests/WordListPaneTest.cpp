@@ -3,8 +3,6 @@
 // look-up that waits for a pause in the typing.
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "foundation/system/PathResolution.h"
 #include "foundation/xml/XMLParser.h"
 #include "player/lyrics/SentenceListFile.h"
@@ -181,41 +179,19 @@ TEST_F(WordListPaneTest, TypingLooksTheWordUpOnceAfterThePause) {
     EXPECT_EQ(std::vector<std::wstring>{L"running"}, pane.searches);
 }
 
-TEST_F(WordListPaneTest, ChoosingADictionaryLooksTheWordUpAtOnce) {
-    pane.getKeyField().setText(L"ice cream");
-    ::KillTimer(pane.m_hWnd, WordListPane::kSearchTimer);
-    ComboBox& chooser = pane.getDictionaryChooser();
-    ::SendMessageW(pane.m_hWnd, WM_COMMAND, MAKEWPARAM(0, CBN_SELCHANGE), reinterpret_cast<LPARAM>(chooser.m_hWnd));
-    ASSERT_TRUE(pumpUntil([this] { return !pane.searches.empty(); }, 300));
-    EXPECT_EQ(std::vector<std::wstring>{L"ice cream"}, pane.searches);
-}
-
-TEST(WordListPaneDictionaries, TheChooserListsBothFoldersOrSaysThereIsNone) {
+TEST(WordListPaneDictionaries, WithoutDictionariesTheChooserSaysSoAndNothingIsLookedUp) {
     TempDirectory dir;
-    {
-        CurrentDirectoryScope inEmpty(dir.path());
-        PaneFrame frame;
-        ComboBox& chooser = frame.pane.getDictionaryChooser();
-        ASSERT_EQ(1, chooser.getItemCount());
-        EXPECT_EQ(L"No dictionary", chooser.getItemText(0));
-        EXPECT_EQ(0, chooser.getSelectedIndex());
-        // Nothing to look in: the look-up does nothing.
-        frame.pane.runSearch = true;
-        frame.pane.getResultTable().insertItem(L"kept", 0);
-        frame.pane.search(L"run");
-        EXPECT_EQ(1, frame.pane.getResultTable().getItemCount());
-    }
-    ASSERT_TRUE(::CreateDirectoryW(dir.file(L"Dictionaries").c_str(), nullptr));
-    ASSERT_TRUE(::CreateDirectoryW(dir.file(L"Dictionaries\\PDIC").c_str(), nullptr));
-    ASSERT_TRUE(::CreateDirectoryW(dir.file(L"Dictionaries\\WordNet").c_str(), nullptr));
-    std::ofstream(dir.file(L"Dictionaries\\WordNet\\wnjpn.db").c_str()).put('x');
-    CurrentDirectoryScope inDictionaries(dir.path());
+    CurrentDirectoryScope inEmpty(dir.path());
     PaneFrame frame;
     ComboBox& chooser = frame.pane.getDictionaryChooser();
-    ASSERT_EQ(2, chooser.getItemCount());
-    EXPECT_EQ(L"Choose a dictionary", chooser.getItemText(0));
-    EXPECT_EQ(L"Dictionaries/WordNet/wnjpn.db", chooser.getItemText(1));
-    EXPECT_EQ(1, chooser.getSelectedIndex());
+    ASSERT_EQ(1, chooser.getItemCount());
+    EXPECT_EQ(L"No dictionary", chooser.getItemText(0));
+    EXPECT_EQ(0, chooser.getSelectedIndex());
+    // Nothing to look in: the look-up does nothing.
+    frame.pane.runSearch = true;
+    frame.pane.getResultTable().insertItem(L"kept", 0);
+    frame.pane.search(L"run");
+    EXPECT_EQ(1, frame.pane.getResultTable().getItemCount());
 }
 
 TEST(WordListDialog, OkKeepsTheTableAndCancelLeavesTheListAsItWas) {
