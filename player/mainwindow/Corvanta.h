@@ -219,7 +219,8 @@ private:
     // Holds the word-list element that the sentence-list file reads into and writes from.
     WordListDialog mWordListDialog;
     SentenceRows mRows{mLyricsTable, mSentenceView};
-    LyricsLoader mLyrics{{mRows, mSentenceView, mWordListDialog.getWordListElement(), mId3TagModel, mId3Manager, mAudioPath, mLyricsPath}};
+    LyricsLoader mLyrics{{mRows, mSentenceView, mWordListDialog.getWordListElement(), mId3TagModel, mId3Manager,
+                          mAudioPath, mLyricsPath}};
     std::wstring mIniPath;
     int mLastCommand = 0;
 };
