@@ -31,6 +31,7 @@
 #include "toolkit/widgets/ToolWindow.h"
 #include "toolkit/widgets/UpDownTextField.h"
 #include "toolkit/window/Component.h"
+#include "words/WordListDialog.h"
 
 class Corvanta : public Component, public SentenceRows::Host {
 public:
@@ -46,6 +47,7 @@ public:
         kMenuCommand = 111,
         kSaveCommand = 112,
         kFindCommand = 116,
+        kWordListCommand = 117,
         kJumpAheadCommand = 121,
         kExplanationCommand = 122,
     };
@@ -135,7 +137,8 @@ public:
     const std::wstring& getIniPath() const { return mIniPath; }
     RecentFileManager& getRecentFiles() { return mRecentFiles; }
     ThemeList& getThemes() { return mThemes; }
-    Element& getWordList() { return mWordList; }
+    Element& getWordList() { return mWordListDialog.getWordListElement(); }
+    WordListDialog& getWordListDialog() { return mWordListDialog; }
     // An opened file goes to the front of the recent files.
     virtual void rememberRecentFile(const std::wstring& path);
     // The drop-down of the open button: a recent file chosen there is opened.
@@ -144,6 +147,11 @@ public:
     void openYoutubeLyricsDialog();
     // The news downloader of the "News de Eigo-jutsu" series, on the stored date.
     void openNewsDeEigoJutsuDialog();
+
+    // The word list: opened modeless, or brought to the mouse cursor when it shows.
+    void showWordListDialog();
+    // The word table of a visible word list follows the element just read.
+    void showLoadedWords();
 
     const std::wstring& getAudioPath() const { return mAudioPath; }
     const std::wstring& getLyricsPath() const { return mLyricsPath; }
@@ -223,9 +231,11 @@ private:
     uint32_t mPlayingEnd = 0;
     ThemeList mThemes;
     ID3TagModel mId3TagModel;
-    Element mWordList{L"WordList"};
+    // Holds the word-list element that the sentence-list file reads into and writes from.
+    WordListDialog mWordListDialog;
     SentenceRows mRows{mLyricsTable, mSentenceView};
-    LyricsLoader mLyrics{{mRows, mSentenceView, mWordList, mId3TagModel, mId3Manager, mAudioPath, mLyricsPath}};
+    LyricsLoader mLyrics{{mRows, mSentenceView, mWordListDialog.getWordListElement(), mId3TagModel, mId3Manager,
+                          mAudioPath, mLyricsPath}};
     std::wstring mIniPath;
     FindAndReplacePane mFindPane;
     int mLastCommand = 0;

@@ -35,6 +35,9 @@ bool Corvanta::onCommand(WPARAM wParam, LPARAM lParam) {
         case kYoutubeLyricsCommand:
             openYoutubeLyricsDialog();
             return true;
+        case kWordListCommand:
+            showWordListDialog();
+            return true;
         default:
             break;
     }
