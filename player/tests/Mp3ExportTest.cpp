@@ -8,8 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "foundation/encoding/StringConversion.h"
 #include "player/audio/BassTypes.h"
 #include "player/audio/ConvertingDialog.h"
+#include "player/lyrics/LrcTimeTag.h"
 #include "player/lyrics/LyricsInfoManager.h"
 #include "player/tests/AudioTestSupport.h"
 #include "player/tests/Id3TestSupport.h"
@@ -176,4 +178,49 @@ TEST_F(Mp3Export, AFailingEncoderEndsTheDialogAsNotAccepted) {
     std::vector<MessageBoxRequest> shown = takeShownMessages();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_NE(shown[0].text.find(L"BASS_Encode_Stop"), std::wstring::npos);
+}
+
+// A learner's round: the sample lesson edited and saved, exported as MP3 at 75 % and as
+// .lrc; the edits and the exported lyrics are all there when the files are opened again.
+TEST_F(Mp3Export, TheEditedSampleLessonIsSavedAndExportedWithNothingLost) {
+    const std::wstring lesson = dir.file(L"Sample.mp3");
+    ASSERT_TRUE(::CopyFileW(L"Lessons\\Sample\\Sample.mp3", lesson.c_str(), FALSE)) << "made by ctest";
+    ASSERT_TRUE(::CopyFileW(L"Lessons\\Sample\\Sample.xml", dir.file(L"Sample.xml").c_str(), FALSE));
+    ASSERT_TRUE(main->openFile(lesson));
+    const int rows = main->getLyricsTable().getItemCount();
+    ASSERT_GE(rows, 3);
+    for (int row : {1, 2}) {
+        main->selectRow(row);
+        main->getRows().setStartTime(main->getRowStartTime(row) + 120);
+    }
+    main->getRows().setTranslation(0, L"\u65B0\u3057\u3044\u8A33");
+    std::vector<uint32_t> starts;
+    std::vector<std::wstring> sentences;
+    for (int row = 0; row < rows; ++row) {
+        starts.push_back(main->getRowStartTime(row));
+        sentences.push_back(main->getRows().getSentence(row));
+    }
+    main->reallyWrite = true;
+    ASSERT_TRUE(main->writeXmlLyrics());
+
+    main->getTempoField().setValue(75);
+    ASSERT_TRUE(main->exportMp3To(dir.file(L"Sample-75.mp3")));
+    ASSERT_TRUE(main->getPlayer().open(lesson));  // as the command does after the export
+    ASSERT_TRUE(main->exportLrcTo(dir.file(L"Sample.lrc")));
+    EXPECT_TRUE(takeShownMessages().empty());
+
+    ASSERT_TRUE(main->openFile(dir.file(L"Sample-75.mp3")));
+    ASSERT_EQ(main->getLyricsTable().getItemCount(), rows);
+    for (int row = 0; row < rows; ++row) {
+        EXPECT_EQ(main->getRowStartTime(row) / 10, starts[static_cast<size_t>(row)] * 4 / 3 / 10) << row;
+        EXPECT_EQ(main->getRows().getSentence(row), sentences[static_cast<size_t>(row)]);
+    }
+    std::string lrc = readFileBytes(dir.file(L"Sample.lrc"));
+    const std::wstring firstLine = formatLrcTimeTag(starts[0], L".") + sentences[0];
+    EXPECT_EQ(utf8ToWString(lrc.substr(0, lrc.find("\r\n"))), firstLine);
+
+    ASSERT_TRUE(main->openFile(lesson));
+    EXPECT_EQ(main->getRowStartTime(1), starts[1]);
+    EXPECT_EQ(main->getRowStartTime(2), starts[2]);
+    EXPECT_EQ(main->getRows().getTranslation(0), L"\u65B0\u3057\u3044\u8A33");
 }
