@@ -4,7 +4,9 @@
 // conversion code page as it found it.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdio>
+#include <thread>
 #include <string>
 #include <vector>
 
@@ -38,6 +40,49 @@ void writeBytesTo(const std::wstring& path, const std::string& bytes) {
     std::fwrite(bytes.data(), 1, bytes.size(), file);
     std::fclose(file);
 }
+
+// Presses OK in the next visible dialog box of the thread, from a thread of its own.
+class DialogPresser {
+public:
+    explicit DialogPresser(DWORD threadId) {
+        mWorker = std::thread([this, threadId] {
+            for (int tries = 0; tries < 500 && !mDone; ++tries) {
+                HWND dialog = nullptr;
+                ::EnumThreadWindows(threadId, findDialog, reinterpret_cast<LPARAM>(&dialog));
+                if (dialog != nullptr) {
+                    wchar_t title[64] = {};
+                    ::GetWindowTextW(dialog, title, 64);
+                    mTitle = title;
+                    ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+                    return;
+                }
+                ::Sleep(20);
+            }
+        });
+    }
+    ~DialogPresser() {
+        mDone = true;
+        if (mWorker.joinable()) mWorker.join();
+    }
+    DialogPresser(const DialogPresser&) = delete;
+    DialogPresser& operator=(const DialogPresser&) = delete;
+    std::wstring title() {
+        if (mWorker.joinable()) mWorker.join();
+        return mTitle;
+    }
+
+private:
+    static BOOL CALLBACK findDialog(HWND window, LPARAM found) {
+        wchar_t name[32] = {};
+        ::GetClassNameW(window, name, 32);
+        if (std::wstring(name) != L"#32770" || !::IsWindowVisible(window)) return TRUE;
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+    std::atomic<bool> mDone{false};
+    std::wstring mTitle;
+    std::thread mWorker;
+};
 
 struct TableFixture {
     TableFixture() {
@@ -182,4 +227,32 @@ TEST_F(MainWindowTest, SavingAPlayListWritesAnsiAndRestoresTheConversionCodePage
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].text, L"Couldn't save PlayList.\r\nOne or more invalid characters is contained in the path.");
     EXPECT_EQ(::GetFileAttributesW(dir.file(L"\uD55C.m3u").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(MainWindowTest, TheSaveCommandProposesTheFirstFilesNameAndKeepsTheCodePage) {
+    FileTable& table = main->getFileTable();
+    ASSERT_TRUE(table.addAudioFile(dir.file(L"first.mp3")));
+    setConversionCodePage(65001);
+    {
+        DialogPresser presser(::GetCurrentThreadId());
+        main->savePlayList();
+        EXPECT_EQ(presser.title(), L"Save as PlayList");
+    }
+    EXPECT_EQ(getConversionCodePage(), 65001u);
+    setConversionCodePage(0);
+    EXPECT_EQ(bytesOf(dir.file(L"first.m3u")), "#EXTM3U\r\n#EXTINF:0,first.mp3\r\n.\\first.mp3\r\n\r\n");
+    EXPECT_EQ(table.getPlayListPath(), dir.file(L"first.m3u"));
+}
+
+TEST_F(MainWindowTest, ADroppedPlayListThatCannotBeReadIsNotOpenedAsAudio) {
+    const std::wstring audio = writePlainMp3(dir.file(L"open.mp3"));
+    ASSERT_TRUE(main->openFile(audio));
+    main->getSentenceView().setModified(true);
+    takeShownMessages();
+    ASSERT_TRUE(main->onDropFiles(std::vector<std::wstring>{dir.file(L"missing.m3u")}));
+    // Opening it would first have asked about the modified sentences.
+    EXPECT_TRUE(takeShownMessages().empty());
+    EXPECT_EQ(main->getAudioPath(), audio);
+    EXPECT_EQ(main->getFileTable().getItemCount(), 0);
+    main->getSentenceView().setModified(false);
 }
