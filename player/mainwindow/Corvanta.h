@@ -130,6 +130,16 @@ public:
     // Whether the explanation pane is meant to show, also while the frame is hidden.
     bool isExplanationShown() const;
 
+    // The exports of the "Menu..." popup. Each asks for its file, then writes it through
+    // the matching ...To function. The MP3 export leaves the player on the encoder's
+    // channel: the caller opens the audio path again.
+    bool saveAsMp3WithLyrics();
+    bool exportMp3To(const std::wstring& destination);
+    void saveAsLrc();
+    bool exportLrcTo(const std::wstring& path);
+    void savePlayList();
+    bool savePlayListTo(const std::wstring& path);
+
     // Settings kept between runs, in the settings file given (the program's by default).
     virtual void loadSettings();
     virtual void saveSettings();

@@ -75,7 +75,7 @@ void Corvanta::chooseAndOpenFile() {
     if (path.empty()) return;
     if (::lstrcmpiW(::PathFindExtensionW(path.c_str()), L".m3u") == 0) {
         mFileTable.deleteAllItems();
-        readPlayListInto(mFileTable, path);
+        readPlayList(mFileTable, path);
         mChannelPane.select(1, true);
         return;
     }
