@@ -31,6 +31,8 @@
 #include "toolkit/widgets/UpDownTextField.h"
 #include "toolkit/window/Component.h"
 
+class PopupMenu;
+
 class Corvanta : public Component, public SentenceRows::Host {
 public:
     // Command ids of the controls and the timers of playback.
@@ -40,10 +42,33 @@ public:
         kPlaySentenceCommand = 102,
         kStopCommand = 103,
         kSetStartCommand = 104,
+        kNextSetStartCommand = 105,
+        kSetEndCommand = 106,
+        kNextSetEndCommand = 107,
+        kResetTimesCommand = 108,
+        kNextResetTimesCommand = 109,
         kMenuCommand = 111,
         kSaveCommand = 112,
+        kApplyFieldsCommand = 114,
+        kReloadCommand = 115,
+        kFindCommand = 116,
+        kWordListCommand = 117,
+        kClickCommand = 118,
+        kPreviousRowCommand = 119,
+        kNextRowCommand = 120,
         kJumpAheadCommand = 121,
         kExplanationCommand = 122,
+    };
+    // The downloader dialogs that open by their own command ids.
+    enum DownloaderCommandId {
+        kYoutubeLyricsCommand = 2,
+        kVoaManagerCommand = 10,
+        kNewsEnglishCommand = 15,
+        kNewsSnsEnglishCommand = 16,
+        kNewsDeEigoJutsuCommand = 17,
+        kGogakuruCommand = 18,
+        kKokokozaCommand = 66,
+        kPhotoCommand = 300,
     };
     enum TimerId { kPlaybackTimer = 2, kSentenceTimer = 3 };
     static constexpr UINT kTimerMs = 100;
@@ -81,6 +106,39 @@ public:
 
     // The last command that reached the window.
     int getLastCommand() const { return mLastCommand; }
+
+    // The "Menu..." popup: built anew each time, shown upward from the cursor, and the
+    // chosen item carried out at once.
+    void showMainMenu();
+    void fillMainMenu(PopupMenu& menu);
+    void runMainMenuItem(int id);
+    // The frame (the root owner) on top of every other window, or no longer.
+    void toggleAlwaysOnTop();
+    bool isAlwaysOnTop() const;
+    // Starts the study program named in the settings with the sentence-list path.
+    void sendSentenceListToWexcombe();
+    void showId3Editor();
+    void chooseTheme();
+    void reloadLyrics();
+    // Moves the time slider (and a playing player with it) by the time given.
+    void seekBy(int ms);
+
+    // Windows of the word-study subsystem.
+    void showFindAndReplacePane();
+    void showWordListDialog();
+    // The downloader dialogs, each shown modal over the main window.
+    void openYoutubeLyricsDialog();
+    void openNewsDeEigoJutsuDialog();
+    void openNewsEnglishDialog();
+    void openNewsSnsEnglishDialog();
+    void openVoaManagerDialog();
+    void openGogakuruDownloader();
+    void openKokokozaDownloader();
+    void openPhotoDownloader();
+    // The exports of the open lesson and of the file table.
+    bool saveAsMp3WithLyrics();
+    void saveAsLrc();
+    void saveFileTableAsPlayList();
 
     // Asked before the window closes: with modified sentences the learner saves them,
     // drops them, or keeps the program open (false).
@@ -176,6 +234,13 @@ private:
     void onFileTableNotify(UINT code, WPARAM wParam);
     void seekToRow(int row);
     void chooseAndOpenFile();
+    // The commands that need an open audio file.
+    void runFileCommand(int id);
+    // The commands that change the selected row's times or texts, marking the sentences
+    // modified so that they are saved or asked about.
+    void setSelectedTimes(int id, uint32_t time);
+    // True for the downloader command ids, which it then carries out.
+    bool openDownloader(int id);
     void setEditorFontHeight(int height);
     void showFieldText(TextEditor& field, const std::wstring& text);
     // Opening with everything that can throw; openFile catches.
