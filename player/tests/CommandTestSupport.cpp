@@ -36,7 +36,11 @@ void pressAccelerator(HWND mainWindow, HACCEL table, HWND focused, WORD key, boo
     while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         // The modifiers are set again right before the key is translated: the display
         // driver resets the key state to the real keyboard's when the focus moves.
-        setModifiers(msg.message == WM_KEYDOWN, shift && msg.message == WM_KEYDOWN);
+        const bool key = msg.message == WM_KEYDOWN;
+        for (int tries = 0; tries < 5; ++tries) {
+            setModifiers(key, shift && key);
+            if (!key || ::GetKeyState(VK_CONTROL) < 0) break;
+        }
         dispatchWithAccelerators(msg, mainWindow, table);
         setModifiers(false, false);
     }

