@@ -17,3 +17,16 @@ void Corvanta::openNewsDeEigoJutsuDialog() {
     dialog.setDate(parseDate(readIniString(L"NHK", L"Calendar", L"")));
     showModalDialog(m_hWnd, dialog);
 }
+
+// Downloaders still to come: their commands do nothing yet.
+void Corvanta::openNewsEnglishDialog() {}
+
+void Corvanta::openNewsSnsEnglishDialog() {}
+
+void Corvanta::openVoaManagerDialog() {}
+
+void Corvanta::openGogakuruDownloader() {}
+
+void Corvanta::openKokokozaDownloader() {}
+
+void Corvanta::openPhotoDownloader() {}
