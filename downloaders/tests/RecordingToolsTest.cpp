@@ -109,6 +109,7 @@ TEST(RecordingTools, LecturePartsRecordedAndJoinedIntoATaggedMp3) {
         std::wstring stream = wide(server.url("/lecture/")) + L"chapter001_" + std::to_wstring(k + 1) + L".flv";
         ToolRun run = runTool(lectureCommand(stream, parts[k]));
         ASSERT_EQ(0u, run.exitCode);
+        EXPECT_NE(std::wstring::npos, run.errorOutput.find(parts[k]));  // Japanese names reach the log intact
     }
     EXPECT_EQ(first, readFileBytes(parts[0]));
     EXPECT_EQ(second, readFileBytes(parts[1]));

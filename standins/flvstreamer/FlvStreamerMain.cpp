@@ -12,9 +12,14 @@
 
 namespace {
 
-// Progress goes to standard error unbuffered, where the downloaders poll it.
+// Progress goes to standard error unbuffered, where the downloaders poll it, in the ANSI
+// code page they read it with (the runtime's "C" locale would drop Japanese file names).
 void writeError(const std::wstring& text) {
-    std::fputws(text.c_str(), stderr);
+    if (text.empty()) return;
+    int size = ::WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<size_t>(size > 0 ? size : 0), '\0');
+    ::WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &bytes[0], size, nullptr, nullptr);
+    std::fwrite(bytes.data(), 1, bytes.size(), stderr);
     std::fflush(stderr);
 }
 
