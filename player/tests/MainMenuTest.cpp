@@ -209,7 +209,12 @@ TEST_F(MainMenuWindow, ReloadAsksLikeCtrlL) {
 TEST_F(MainMenuWindow, TheMp3ExportLeavesThePlayerOnTheLessonAgain) {
     openLesson();
     main->getPlayer().close();
-    main->runMainMenuItem(kSaveAsMp3Item);
+    {
+        // The learner cancels the file dialog: nothing is exported, the lesson opens again.
+        WindowWatcher watcher(L"#32770", [](HWND dialog) { ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0); });
+        main->runMainMenuItem(kSaveAsMp3Item);
+        ASSERT_TRUE(watcher.join());
+    }
     EXPECT_GT(main->getPlayer().getLength(), 2900);
     ::SendMessageW(main->m_hWnd, WM_COMMAND, Corvanta::kPlayCommand, 0);
     EXPECT_TRUE(main->getPlayer().isPlaying());
