@@ -36,6 +36,7 @@ public:
     // Command ids of the controls and the timers of playback.
     enum CommandId {
         kYoutubeLyricsCommand = 2,
+        kVoaManagerCommand = 10,
         kOpenCommand = 100,
         kPlayCommand = 101,
         kPlaySentenceCommand = 102,
@@ -136,6 +137,7 @@ public:
 
     // The downloader dialogs, run modal over the main window.
     void openYoutubeLyricsDialog();
+    void openVoaManagerDialog();
 
     const std::wstring& getAudioPath() const { return mAudioPath; }
     const std::wstring& getLyricsPath() const { return mLyricsPath; }

@@ -29,6 +29,9 @@ bool Corvanta::onCommand(WPARAM wParam, LPARAM lParam) {
         case kYoutubeLyricsCommand:
             openYoutubeLyricsDialog();
             return true;
+        case kVoaManagerCommand:
+            openVoaManagerDialog();
+            return true;
         default:
             break;
     }

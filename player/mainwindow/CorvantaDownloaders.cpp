@@ -3,8 +3,14 @@
 #include "player/mainwindow/Corvanta.h"
 
 #include "downloaders/captions/YoutubeLyricsDialog.h"
+#include "downloaders/voa/VoaManagerDialog.h"
 
 void Corvanta::openYoutubeLyricsDialog() {
     YoutubeLyricsDialog dialog;
+    showModalDialog(m_hWnd, dialog);
+}
+
+void Corvanta::openVoaManagerDialog() {
+    VoaManagerDialog dialog;
     showModalDialog(m_hWnd, dialog);
 }
