@@ -281,8 +281,9 @@ TEST_F(VoaManagerDialogTest, TheTreeMenuRemovesItemsAndPublishesTheCatalogue) {
     menuSeen.clear();
     ::SetCursorPos(0, 0);
     const UINT_PTR timer = ::SetTimer(nullptr, 0, 150, readAndDismissMenu);
-    NMHDR click{tree().m_hWnd, 0, static_cast<UINT>(NM_RCLICK)};
-    EXPECT_TRUE(dialog->onNotify(0, reinterpret_cast<LPARAM>(&click)));
+    // The right click travels from the tree view through the side pane to the dialog.
+    NMHDR click{treeView(), 0, static_cast<UINT>(NM_RCLICK)};
+    ::SendMessageW(tree().m_hWnd, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&click));
     ::KillTimer(nullptr, timer);
     // Without an item under the cursor, only the publishing commands are offered.
     EXPECT_EQ((std::vector<std::wstring>{L"CreateHTML", L"CreateOrderedHTML", L"-Remove", L"", L"-OpenFolder"}),
