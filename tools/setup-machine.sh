@@ -15,6 +15,7 @@ PACKAGES=(
   locales fonts-ipafont-gothic fonts-wine
   python3 python3-mutagen eyed3
   pulseaudio pulseaudio-utils sox lame vorbis-tools espeak-ng
+  chromium
 )
 
 missing=()

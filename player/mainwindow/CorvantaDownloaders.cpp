@@ -4,6 +4,7 @@
 
 #include "downloaders/captions/YoutubeLyricsDialog.h"
 #include "downloaders/news/NHK_NewsDeEigoJutsuDialog.h"
+#include "downloaders/voa/VoaManagerDialog.h"
 #include "player/app/DateSetting.h"
 #include "player/app/Settings.h"
 
@@ -18,12 +19,15 @@ void Corvanta::openNewsDeEigoJutsuDialog() {
     showModalDialog(m_hWnd, dialog);
 }
 
+void Corvanta::openVoaManagerDialog() {
+    VoaManagerDialog dialog;
+    showModalDialog(m_hWnd, dialog);
+}
+
 // Downloaders still to come: their commands do nothing yet.
 void Corvanta::openNewsEnglishDialog() {}
 
 void Corvanta::openNewsSnsEnglishDialog() {}
-
-void Corvanta::openVoaManagerDialog() {}
 
 void Corvanta::openGogakuruDownloader() {}
 

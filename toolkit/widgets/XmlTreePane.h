@@ -41,6 +41,8 @@ public:
     // Records the element a tree item stands for (the owner does so for the root).
     void recordItem(HTREEITEM item, Element* element);
     Element* getElement(HTREEITEM item) const;
+    // Forgets every recorded item, for an owner that rebuilds the whole tree.
+    void clearRecordedItems() { mItems.clear(); }
     HTREEITEM getRootItem() const { return mTree.getRootItem(); }
     HTREEITEM getItemAtCursor() const { return mTree.hitTestCursor(); }
     int getIconIndex(const std::wstring& path);
