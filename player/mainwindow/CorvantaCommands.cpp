@@ -15,7 +15,8 @@ bool Corvanta::onCommand(WPARAM wParam, LPARAM lParam) {
         onScroll(control);
         return true;
     }
-    mLastCommand = id;
+    // Notifications of child editors (id 0 with a control) are not commands.
+    if (id != 0 || !control) mLastCommand = id;
     switch (id) {
         case kOpenCommand:
             chooseAndOpenFile();

@@ -171,6 +171,12 @@ TEST_F(MainMenuWindow, OpensUpwardFromTheCursorWithTheThreadLocalesItems) {
 
 TEST_F(MainMenuWindow, AlwaysOnTopTogglesTheFrameAndIsSavedAtClose) {
     ASSERT_FALSE(frameOnTop());
+    // Some Wine set-ups (a fresh prefix whose desktop runs on this display) accept the
+    // topmost request and ignore it: there is nothing for the menu to toggle.
+    ::SetWindowPos(frame->m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    const bool honoured = frameOnTop();
+    ::SetWindowPos(frame->m_hWnd, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (!honoured) GTEST_SKIP() << "this window system ignores topmost windows";
     EXPECT_FALSE(find(openMenuAndChoose(50), 50)->checked);
     EXPECT_TRUE(frameOnTop());
     EXPECT_TRUE(find(openMenuAndChoose(50), 50)->checked);
