@@ -36,6 +36,8 @@ public:
     // Command ids of the controls and the timers of playback.
     enum CommandId {
         kYoutubeLyricsCommand = 2,
+        kNewsEnglishCommand = 15,
+        kNewsSnsEnglishCommand = 16,
         kNewsDeEigoJutsuCommand = 17,
         kOpenCommand = 100,
         kPlayCommand = 101,
@@ -142,6 +144,10 @@ public:
     void openYoutubeLyricsDialog();
     // The news downloader of the "News de Eigo-jutsu" series, on the stored date.
     void openNewsDeEigoJutsuDialog();
+    // The English e-news downloader, with its options and date from the settings.
+    void openNewsEnglishDialog();
+    // The SNS English news downloader, with its keywords option from the settings.
+    void openNewsSnsEnglishDialog();
 
     const std::wstring& getAudioPath() const { return mAudioPath; }
     const std::wstring& getLyricsPath() const { return mLyricsPath; }
