@@ -34,10 +34,8 @@ std::wstring textUpTo(const std::wstring& page, size_t from, const std::wstring&
 SnsSummary readSnsSummary(const std::wstring& page) {
     if (page.empty()) fail(L"\rhtml text is not found.\r\n");
     const size_t s = page.find(L"<div id=\"summary\"");
-    const size_t e = s == std::wstring::npos ? s : page.find(L"<!-- /#summary -->");
-    if (s == std::wstring::npos || e == std::wstring::npos || e < s) {
-        fail(page + L"\r\n1 description text is not found.\r\n");
-    }
+    const size_t e = s == std::wstring::npos ? s : page.find(L"<!-- /#summary -->", s);
+    if (e == std::wstring::npos) fail(page + L"\r\n1 description text is not found.\r\n");
     const std::wstring block = page.substr(s, e - s);
     SnsSummary summary;
     std::wstring description = replaceAll(getInnerText(block, L"<p>", L"</p>", 0), L"\r\n", L"");

@@ -94,7 +94,6 @@ TEST(NewsSnsEnglishDialog, DownloadsADayWithoutKeywordSentences) {
               content.id3.getDescription());
     EXPECT_EQ(run.server.wideUrl("/snsenglish/news/n210802.html"), content.id3.getSourceUrl());
     EXPECT_EQ(L"https://cgi2.nhk.or.jp/e-news/index.cgi", content.id3.getOfficialSite());
-    EXPECT_EQ(L"", content.id3.getCategory());
     EXPECT_EQ(2021, content.id3.getYear());
     EXPECT_EQ(8, content.id3.getMonth());
     EXPECT_EQ(2, content.id3.getDay());
@@ -106,7 +105,6 @@ TEST(NewsSnsEnglishDialog, DownloadsADayWithoutKeywordSentences) {
     EXPECT_EQ(3u, children[1]->getChildren().size());
     ASSERT_EQ(2u, content.groups.size());
     EXPECT_EQ(L"The Games opened on Friday.\r\n", content.groups[0].sentence);
-    EXPECT_EQ(L"Athletes & fans cheered.\r\n", content.groups[1].sentence);
 
     // The calendar moves on; this dialog remembers no date.
     EXPECT_EQ(L"2021/08/03", run.dialog->getCalendar().getText());
