@@ -43,7 +43,8 @@ Element* readWordList(const std::wstring& page) {
         if (!findQuoted(page, L"data-type=\"", jpStart, typeStart, typeEnd)) break;
         const std::wstring type = page.substr(typeStart, typeEnd - typeStart);
         const std::wstring japanese = page.substr(jpStart, jpEnd - jpStart);
-        list->appendChild(createWordElement(page.substr(wordStart, wordEnd - wordStart), L"[" + type + L"] " + japanese));
+        const std::wstring word = page.substr(wordStart, wordEnd - wordStart);
+        list->appendChild(createWordElement(word, L"[" + type + L"] " + japanese));
         pos = typeEnd;
     }
     return list;

@@ -88,8 +88,9 @@ TEST_F(MainWindowTest, DownloadedNewsLessonsOpenWithTheirSentences) {
     ASSERT_TRUE(main->openFile(lesson));
     EXPECT_EQ(savedList, main->getLyricsPath());
     EXPECT_EQ(5, main->getLyricsTable().getItemCount());
-    EXPECT_TRUE(contains(main->getSentenceView().getTextCopy(), L"Spring has come to Tokyo.")) << toString(main->getSentenceView().getTextCopy());
-    EXPECT_TRUE(contains(main->getSentenceView().getTextCopy(), L"2. It bloomed."));
+    const std::wstring shown = main->getSentenceView().getTextCopy();
+    EXPECT_TRUE(contains(shown, L"Spring has come to Tokyo.")) << toString(shown);
+    EXPECT_TRUE(contains(shown, L"2. It bloomed."));
 
     // The SNS English lesson, saved beside a recording of the learner's own.
     {
