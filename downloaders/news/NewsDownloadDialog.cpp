@@ -1,6 +1,7 @@
 #include "downloaders/news/NewsDownloadDialog.h"
 
 #include "downloaders/news/NewsDownloader.h"
+#include "downloaders/news/RetrieverException.h"
 #include "foundation/system/MessageBoxes.h"
 #include "foundation/system/ParserException.h"
 #include "foundation/system/StringUtils.h"
@@ -80,12 +81,17 @@ void NewsDownloadDialog::startDownload() {
         prepareWorker();
         worker().start();
     } catch (const ParserException& e) {
-        const std::wstring message = e.getMessage();
-        showMessageW(message.substr(0, kMessageBoxLength), m_hWnd);
-        appendLog(L"");
-        appendLog(message);
-        mDownloadButton.setEnabled(true);
+        reportStartFailure(e.getMessage());
+    } catch (const RetrieverException& e) {
+        reportStartFailure(e.getMessage());
     }
+}
+
+void NewsDownloadDialog::reportStartFailure(const std::wstring& message) {
+    showMessageW(message.substr(0, kMessageBoxLength), m_hWnd);
+    appendLog(L"");
+    appendLog(message);
+    mDownloadButton.setEnabled(true);
 }
 
 INT_PTR NewsDownloadDialog::dialogProcHook(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {

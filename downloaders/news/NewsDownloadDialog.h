@@ -72,6 +72,8 @@ protected:
 
 private:
     void startDownload();
+    // A failure before the worker ran: a message box with its start, and the log.
+    void reportStartFailure(const std::wstring& message);
     void onFinished();
 
     Button mDownloadButton;

@@ -4,6 +4,7 @@
 
 #include "downloaders/http/InternetDownload.h"
 #include "downloaders/news/DownloadListener.h"
+#include "downloaders/news/RetrieverException.h"
 #include "foundation/encoding/StringConversion.h"
 #include "foundation/system/ParserException.h"
 #include "foundation/xml/Element.h"
@@ -35,6 +36,9 @@ unsigned int NewsDownloader::run() {
         if (mListener) mListener->downloadFinished();
         return 0;
     } catch (const ParserException& e) {
+        notifyProgress(kExceptionLine);
+        notifyProgress(e.getMessage());
+    } catch (const RetrieverException& e) {
         notifyProgress(kExceptionLine);
         notifyProgress(e.getMessage());
     } catch (const std::exception& e) {

@@ -68,7 +68,8 @@ protected:
     // The address of the day's first page.
     virtual std::wstring firstPageUrl(const std::wstring& dateKey) const = 0;
     // The run body: fetches and scrapes from the first page, filling the sentence list.
-    // Throws ParserException with the message to log when a page is not as expected.
+    // Throws ParserException or RetrieverException with the message to log when a page
+    // is not as expected.
     virtual void download(const std::wstring& url) = 0;
     // The file-name prefix of the MP3 file a recording program leaves for the day
     // (followed by yyyy_mm_dd and ".mp3"); only downloaders that rename need it.

@@ -4,6 +4,8 @@
 
 #include "downloaders/captions/YoutubeLyricsDialog.h"
 #include "downloaders/news/NHK_NewsDeEigoJutsuDialog.h"
+#include "downloaders/news/NHK_NewsEnglishDialog.h"
+#include "downloaders/news/NHK_NewsSnsEnglishDialog.h"
 #include "downloaders/voa/VoaManagerDialog.h"
 #include "player/app/DateSetting.h"
 #include "player/app/Settings.h"
@@ -24,11 +26,26 @@ void Corvanta::openVoaManagerDialog() {
     showModalDialog(m_hWnd, dialog);
 }
 
+void Corvanta::openNewsEnglishDialog() {
+    NHK_NewsEnglishDialog dialog;
+    dialog.getKeyWordsCheckBox().setSelected(readIniInt(L"NHK", L"DownloadWithKeyWords", 0) != 0);
+    dialog.getRenameCheckBox().setSelected(readIniInt(L"NHK", L"RenameMP3", 0) != 0);
+    dialog.setDate(parseDate(readIniString(L"NHK", L"Calendar", L"2009/04/01")));
+    showModalDialog(m_hWnd, dialog);
+    writeIniInt(L"NHK", L"DownloadWithKeyWords", dialog.getKeyWordsCheckBox().isSelected() ? 1 : 0);
+    writeIniInt(L"NHK", L"RenameMP3", dialog.getRenameCheckBox().isSelected() ? 1 : 0);
+    // An unset date (a setting that was not a date) is not written over the setting.
+    if (dialog.getDate().isSet()) writeIniString(L"NHK", L"Calendar", formatDate(dialog.getDate()));
+}
+
+void Corvanta::openNewsSnsEnglishDialog() {
+    NHK_NewsSnsEnglishDialog dialog;
+    dialog.getKeyWordsCheckBox().setSelected(readIniInt(L"NHK", L"DownloadWithKeyWords", 0) != 0);
+    showModalDialog(m_hWnd, dialog);
+    writeIniInt(L"NHK", L"DownloadWithKeyWords", dialog.getKeyWordsCheckBox().isSelected() ? 1 : 0);
+}
+
 // Downloaders still to come: their commands do nothing yet.
-void Corvanta::openNewsEnglishDialog() {}
-
-void Corvanta::openNewsSnsEnglishDialog() {}
-
 void Corvanta::openGogakuruDownloader() {}
 
 void Corvanta::openKokokozaDownloader() {}
