@@ -102,20 +102,7 @@ void NHK_NewsEnglishDonwloader::retrieveNewsSentences(Element& list, const std::
     notifyProgress(L"Start retrieving sentence groups.\r\nURL: " + url);
     const std::wstring page = fetchPage(url);
     if (page.empty()) failNoPage(url);
-    size_t pos = 0;
-    int count = 0;
-    for (;;) {
-        const size_t old = pos;
-        Element* group = parseElearningSentenceGroup(page, pos);
-        if (group == nullptr) break;
-        if (pos == old) {
-            delete group;
-            break;
-        }
-        notifyProgress(L"Retrieved a sentence group.");
-        list.appendChild(group);
-        ++count;
-    }
+    const int count = appendParsedGroups(list, page, parseElearningSentenceGroup);
     if (count > 0) return;
     Element* first = retrieveFirstSentenceGroup(url);
     if (first == nullptr) {

@@ -99,20 +99,7 @@ void NHK_NewsSnsEnglishDonwloader::retrieveSentenceGroups(Element& list, const s
     notifyProgress(L"Start retrieving sentence groups.\r\nURL: " + url);
     const std::wstring page = fetchPage(url);
     if (page.empty()) failNoPage(url);
-    size_t pos = 0;
-    int count = 0;
-    for (;;) {
-        const size_t old = pos;
-        Element* group = parseSnsSentenceGroup(page, pos);
-        if (group == nullptr) break;
-        if (pos == old) {
-            delete group;
-            break;
-        }
-        notifyProgress(L"Retrieved a sentence group.");
-        list.appendChild(group);
-        ++count;
-    }
+    const int count = appendParsedGroups(list, page, parseSnsSentenceGroup);
     if (count == 0) failNoSentence(url);
 }
 

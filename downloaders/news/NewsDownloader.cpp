@@ -58,6 +58,25 @@ void NewsDownloader::startNewList() {
     mTitle.clear();
 }
 
+int NewsDownloader::appendParsedGroups(Element& list, const std::wstring& page,
+                                       Element* (*parseGroup)(const std::wstring& page, size_t& pos)) {
+    size_t pos = 0;
+    int count = 0;
+    for (;;) {
+        const size_t old = pos;
+        Element* group = parseGroup(page, pos);
+        if (group == nullptr) break;
+        if (pos == old) {  // a reader that moves on by nothing would loop for ever
+            delete group;
+            break;
+        }
+        notifyProgress(L"Retrieved a sentence group.");
+        list.appendChild(group);
+        ++count;
+    }
+    return count;
+}
+
 void NewsDownloader::notifyProgress(const std::wstring& text) {
     if (mListener) mListener->showProgress(text);
 }

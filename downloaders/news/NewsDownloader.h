@@ -80,6 +80,10 @@ protected:
     void notifyProgress(const std::wstring& text);
     void pause();
     std::wstring fetchPage(const std::wstring& url);
+    // Appends to `list` every sentence group that `parseGroup` reads from the page in turn,
+    // logging each; stops at the first that is missing or reads nothing. Returns how many.
+    int appendParsedGroups(Element& list, const std::wstring& page,
+                           Element* (*parseGroup)(const std::wstring& page, size_t& pos));
     void setTitle(const std::wstring& title) { mTitle = title; }
 
 private:

@@ -33,12 +33,6 @@ bool Corvanta::onCommand(WPARAM wParam, LPARAM lParam) {
         case kClickCommand:
             clickAtCursor();
             return true;
-        case kNewsEnglishCommand:
-            openNewsEnglishDialog();
-            return true;
-        case kNewsSnsEnglishCommand:
-            openNewsSnsEnglishDialog();
-            return true;
         case kExplanationCommand: {
             mExplanationPane.setVisible(!isExplanationShown());
             const RECT client = getClientRect();
