@@ -38,6 +38,9 @@ public:
     enum CommandId {
         kYoutubeLyricsCommand = 2,
         kNewsDeEigoJutsuCommand = 17,
+        kGogakuruCommand = 18,
+        kKokokozaCommand = 66,
+        kPhotoDownloaderCommand = 300,
         kOpenCommand = 100,
         kPlayCommand = 101,
         kPlaySentenceCommand = 102,
@@ -144,6 +147,10 @@ public:
     void openYoutubeLyricsDialog();
     // The news downloader of the "News de Eigo-jutsu" series, on the stored date.
     void openNewsDeEigoJutsuDialog();
+    // The table downloaders: phrases with voices, lectures, photos with translations.
+    void openGogakuruDownloader();
+    void openKokokozaDownloader();
+    void openPhotoDownloader();
 
     const std::wstring& getAudioPath() const { return mAudioPath; }
     const std::wstring& getLyricsPath() const { return mLyricsPath; }

@@ -35,6 +35,15 @@ bool Corvanta::onCommand(WPARAM wParam, LPARAM lParam) {
         case kYoutubeLyricsCommand:
             openYoutubeLyricsDialog();
             return true;
+        case kGogakuruCommand:
+            openGogakuruDownloader();
+            return true;
+        case kKokokozaCommand:
+            openKokokozaDownloader();
+            return true;
+        case kPhotoDownloaderCommand:
+            openPhotoDownloader();
+            return true;
         default:
             break;
     }

@@ -4,6 +4,7 @@
 
 #include "downloaders/captions/YoutubeLyricsDialog.h"
 #include "downloaders/news/NHK_NewsDeEigoJutsuDialog.h"
+#include "downloaders/table/WebsiteDownloader.h"
 #include "player/app/DateSetting.h"
 #include "player/app/Settings.h"
 
@@ -15,5 +16,14 @@ void Corvanta::openYoutubeLyricsDialog() {
 void Corvanta::openNewsDeEigoJutsuDialog() {
     NHK_NewsDeEigoJutsuDialog dialog;
     dialog.setDate(parseDate(readIniString(L"NHK", L"Calendar", L"")));
+    showModalDialog(m_hWnd, dialog);
+}
+
+void Corvanta::openGogakuruDownloader() {}
+
+void Corvanta::openKokokozaDownloader() {}
+
+void Corvanta::openPhotoDownloader() {
+    WebsiteDownloader dialog;
     showModalDialog(m_hWnd, dialog);
 }
