@@ -4,6 +4,7 @@
 
 #include "downloaders/captions/YoutubeLyricsDialog.h"
 #include "downloaders/news/NHK_NewsDeEigoJutsuDialog.h"
+#include "downloaders/table/KokokozaDownloader.h"
 #include "downloaders/table/WebsiteDownloader.h"
 #include "player/app/DateSetting.h"
 #include "player/app/Settings.h"
@@ -21,7 +22,10 @@ void Corvanta::openNewsDeEigoJutsuDialog() {
 
 void Corvanta::openGogakuruDownloader() {}
 
-void Corvanta::openKokokozaDownloader() {}
+void Corvanta::openKokokozaDownloader() {
+    KokokozaDownloader dialog;
+    showModalDialog(m_hWnd, dialog);
+}
 
 void Corvanta::openPhotoDownloader() {
     WebsiteDownloader dialog;
