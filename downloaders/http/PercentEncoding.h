@@ -1,9 +1,11 @@
-// Texts made safe to stand as values in the query of a URL.
+// Text for the query of a URL: UTF-8, with every byte outside the unreserved characters
+// of RFC 3986 (ASCII letters, digits, "-", ".", "_", "~") written as "%XX" with upper-case
+// hexadecimal digits, so that "&", "#", "+", blanks and non-ASCII text reach the server as
+// the text itself. A surrogate without its partner is encoded as U+FFFD.
 #pragma once
 
 #include <string>
 
-// The UTF-8 bytes of the text, each byte other than an unreserved character (ASCII
-// letters, digits, "-", ".", "_", "~") written as "%" and two upper-case hexadecimal
-// digits. A surrogate without its partner is encoded as U+FFFD.
+std::string percentEncodeUtf8(const std::wstring& text);
+// The same, as wide text for URLs that are built as wide strings.
 std::wstring percentEncode(const std::wstring& text);

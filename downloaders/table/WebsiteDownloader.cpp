@@ -6,6 +6,7 @@
 #include "downloaders/table/SentenceGroupElements.h"
 #include "foundation/system/PathUtils.h"
 #include "player/app/Settings.h"
+#include "words/WebTranslation.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ bool startsWith(const std::wstring& text, const std::wstring& prefix) {
 
 const wchar_t* const WebsiteDownloader::kPictureFolder = L"public_domain";
 
-WebsiteDownloader::WebsiteDownloader() : mTranslate([](const std::wstring&) { return std::wstring(); }) {}
+WebsiteDownloader::WebsiteDownloader() : mTranslate(translateText) {}
 
 WebsiteDownloader::~WebsiteDownloader() {
     // The worker calls this object's operations: it ends before they go.

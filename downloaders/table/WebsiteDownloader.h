@@ -11,7 +11,8 @@
 
 class WebsiteDownloader : public AbstractDownloader {
 public:
-    // English text in, Japanese text out (empty when there is none).
+    // English text in, Japanese text out (empty when there is none); the web translation
+    // look-up unless replaced.
     using Translator = std::function<std::wstring(const std::wstring&)>;
 
     WebsiteDownloader();

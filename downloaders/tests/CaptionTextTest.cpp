@@ -30,24 +30,6 @@ TEST(VideoPageUrl, AcceptsWatchPagesOfTheVideoSiteAndTakesTheIdAlone) {
     EXPECT_EQ(L"", videoIdOf(L"http://www.youtube.com/"));
 }
 
-TEST(PercentEncoding, KeepsUnreservedCharactersAndEncodesEveryOtherUtf8Byte) {
-    struct Case {
-        std::wstring text;
-        std::wstring encoded;
-    };
-    const Case cases[] = {
-        {L"", L""},
-        {L"en-US_x.y~Z09", L"en-US_x.y~Z09"},
-        {L"CC & notes", L"CC%20%26%20notes"},
-        {L"a=b+c#d%e?f/g", L"a%3Db%2Bc%23d%25e%3Ff%2Fg"},
-        {L"\u65E5\u672C\u8A9E", L"%E6%97%A5%E6%9C%AC%E8%AA%9E"},
-        {L"\U0001F600", L"%F0%9F%98%80"},
-        {std::wstring(1, wchar_t(0xD800)) + L"x", L"%EF%BF%BDx"},
-        {std::wstring(1, wchar_t(0xDC00)), L"%EF%BF%BD"},
-    };
-    for (const Case& c : cases) EXPECT_EQ(c.encoded, percentEncode(c.text)) << c.text.c_str();
-}
-
 TEST(TimedTextService, TrackAddressesKeepTheirKeysAndOrderWithValuesEncoded) {
     EXPECT_EQ(L"http://127.0.0.1:8080/timedtext?type=list&v=abc", captionTrackListUrl(L"127.0.0.1:8080", L"abc"));
     EXPECT_EQ(L"http://h/timedtext?hl=en&lang=en&name=&v=abc",

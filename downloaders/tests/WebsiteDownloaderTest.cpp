@@ -15,6 +15,7 @@
 #include "player/app/Settings.h"
 #include "player/lyrics/SentenceListFile.h"
 #include "testsupport/LocalHttpServer.h"
+#include "words/WebTranslation.h"
 
 namespace {
 
@@ -157,6 +158,25 @@ TEST(WebsiteDownloader, IndexPageBecomesPicturesWithTranslationsInASavedSentence
     ASSERT_TRUE(waitForPassEnd(*run.dialog));
     EXPECT_TRUE(run.translated.empty());
     EXPECT_EQ(1u, run.proposedNames.size());
+}
+
+TEST(WebsiteDownloader, TitlesAreTranslatedThroughTheTranslationPage) {
+    PhotoRun run;
+    run.servePhotos();
+    writeIniString(kTranslationSection, kTranslationAddressKey, run.site());
+    const std::string pageUrl = translationPageUrl(run.site(), L"Boats in the harbour");
+    run.server.serve(pageUrl.substr(pageUrl.find("/translate_t")),
+                     "<span id=result_box><span backgroundColor='#fff'\">\xE6\xB8\xAF\xE3\x81\xAE\xE8\x88\xB9</span>");
+    run.dialog->setTranslator(translateText);
+    run.analyze(run.site() + toWString(kIndexPath));
+    run.download();
+    const bool ended = waitForPassEnd(*run.dialog);
+    writeIniString(kTranslationSection, kTranslationAddressKey, L"");
+    ASSERT_TRUE(ended);
+    EXPECT_EQ(L"\u6E2F\u306E\u8239", cell(*run.dialog, 0, AbstractDownloader::kTranslationColumn));
+    // A title the service has no page for keeps an empty translation; the row is still done.
+    EXPECT_EQ(L"", cell(*run.dialog, 1, AbstractDownloader::kTranslationColumn));
+    EXPECT_EQ(L"OK", cell(*run.dialog, 1, AbstractDownloader::kStatusColumn));
 }
 
 TEST(WebsiteDownloader, AMissingTitleShowsThePageAndKeepsTheRowsBefore) {

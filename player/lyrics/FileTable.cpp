@@ -22,7 +22,7 @@ void FileTable::destroy() {
 
 bool FileTable::onDropFiles(const std::vector<std::wstring>& paths) {
     for (const std::wstring& path : paths) {
-        if (!readPlayListInto(*this, path)) addAudioFile(path);
+        if (!readPlayList(*this, path)) addAudioFile(path);
     }
     return true;
 }

@@ -1,11 +1,15 @@
 // The lyrics lines of an audio file's ID3 tag: the timed lines of its SYLT frame and the
 // text of its USLT frame, read through the tag reader of player/mp3. The .lrc export
-// keeps its player formats beside these lines.
+// keeps its player formats beside these lines and writes them as an .lrc file.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "player/lyrics/CorvantaHeader.h"
+
+class Element;
 
 class LyricsInfoManager {
 public:
@@ -27,8 +31,21 @@ public:
     int getPlayerFormatIndex() const { return playerFormatIndex; }
     void setPlayerFormatIndex(int index) { playerFormatIndex = index; }
 
+    // Replaces the player formats by the "PlayerFormat" elements below the root or, when
+    // there are none, its "Format" elements; true when at least one was read.
+    bool loadPlayerFormats(const Element& root);
+    const std::vector<CorvantaHeader>& getPlayerFormats() const { return playerFormats; }
+    // The lines of an .lrc file: each text starts at its time and lasts until the next
+    // time; the times hold one more entry than the texts, the end of the audio.
+    void setEntries(const std::vector<std::wstring>& newTexts, const std::vector<uint32_t>& newTimes);
+    // Writes the lines in the chosen player format to the path with its extension
+    // replaced by ".lrc". False, with no file left, for a format without a name or
+    // with the "Binary" encoding, no lines, or a file that can't be written.
+    bool writeLrc(const std::wstring& path) const;
+
 private:
     int playerFormatIndex = 0;
+    std::vector<CorvantaHeader> playerFormats;
     std::vector<uint32_t> times;
     std::vector<std::wstring> texts;
 };

@@ -34,7 +34,7 @@ public:
     struct Targets {
         SentenceRows& rows;          // the table and the view, kept in step
         LyricsTextEditor& editor;    // the view: the group count, its text, its modified flag
-        Element& wordList;           // the "WordList" element (the word-list pane's, later)
+        Element& wordList;           // the "WordList" element the word list dialog holds
         ID3TagModel& id3;            // the lesson's id3 fields
         MP3_ID3Manager& tag;         // the ID3v2 tag of the open audio file
         std::wstring& audioPath;     // the open audio file
@@ -66,7 +66,8 @@ public:
     // "<path>\r\nファイルの作成に失敗しました。" and answers false.
     bool writeXmlLyrics();
     // Fills the sentences for an audio file: its ".xml" sentence-list file beside it,
-    // else its SYLT lines, else its USLT text cut into sentences, else none. Always true.
+    // else its SYLT lines, else its USLT text cut into sentences, else none; the word
+    // list is the sentence-list file's, else empty. Always true.
     // The caller then reloads the word-list pane's words when its dialog is visible.
     bool loadLyrics(const std::wstring& audioPath);
 

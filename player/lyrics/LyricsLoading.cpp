@@ -3,12 +3,16 @@
 #include <vector>
 
 #include "foundation/system/PathUtils.h"
+#include "foundation/xml/Element.h"
 #include "player/lyrics/LyricsInfoManager.h"
 #include "player/lyrics/LyricsLoader.h"
 #include "player/lyrics/SentenceGroup.h"
 
 bool LyricsLoader::loadLyrics(const std::wstring& audioPath) {
     mTargets.rows.setSentenceGroups({});
+    // The words belong to the file the sentences came from: a file without a sentence
+    // list must not take over, and later save, the words of the one opened before.
+    mTargets.wordList.clear();
     const std::wstring xmlPath = removeExtension(audioPath) + L".xml";
     if (fileExists(xmlPath) && readXmlLyrics(xmlPath)) return true;
 

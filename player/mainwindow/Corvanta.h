@@ -31,26 +31,46 @@
 #include "toolkit/widgets/ToolWindow.h"
 #include "toolkit/widgets/UpDownTextField.h"
 #include "toolkit/window/Component.h"
+#include "words/WordListDialog.h"
+
+class PopupMenu;
 
 class Corvanta : public Component, public SentenceRows::Host {
 public:
     // Command ids of the controls and the timers of playback.
     enum CommandId {
-        kYoutubeLyricsCommand = 2,
-        kNewsDeEigoJutsuCommand = 17,
-        kGogakuruCommand = 18,
-        kKokokozaCommand = 66,
-        kPhotoDownloaderCommand = 300,
         kOpenCommand = 100,
         kPlayCommand = 101,
         kPlaySentenceCommand = 102,
         kStopCommand = 103,
         kSetStartCommand = 104,
+        kNextSetStartCommand = 105,
+        kSetEndCommand = 106,
+        kNextSetEndCommand = 107,
+        kResetTimesCommand = 108,
+        kNextResetTimesCommand = 109,
         kMenuCommand = 111,
         kSaveCommand = 112,
+        kApplyFieldsCommand = 114,
+        kReloadCommand = 115,
         kFindCommand = 116,
+        kWordListCommand = 117,
+        kClickCommand = 118,
+        kPreviousRowCommand = 119,
+        kNextRowCommand = 120,
         kJumpAheadCommand = 121,
         kExplanationCommand = 122,
+    };
+    // The downloader dialogs that open by their own command ids.
+    enum DownloaderCommandId {
+        kYoutubeLyricsCommand = 2,
+        kVoaManagerCommand = 10,
+        kNewsEnglishCommand = 15,
+        kNewsSnsEnglishCommand = 16,
+        kNewsDeEigoJutsuCommand = 17,
+        kGogakuruCommand = 18,
+        kKokokozaCommand = 66,
+        kPhotoCommand = 300,
     };
     enum TimerId { kPlaybackTimer = 2, kSentenceTimer = 3 };
     static constexpr UINT kTimerMs = 100;
@@ -88,6 +108,37 @@ public:
 
     // The last command that reached the window.
     int getLastCommand() const { return mLastCommand; }
+
+    // The "Menu..." popup: built anew each time, shown upward from the cursor, and the
+    // chosen item carried out at once.
+    void showMainMenu();
+    void fillMainMenu(PopupMenu& menu);
+    void runMainMenuItem(int id);
+    // The frame (the root owner) on top of every other window, or no longer.
+    void toggleAlwaysOnTop();
+    bool isAlwaysOnTop() const;
+    // Starts the study program named in the settings with the sentence-list path.
+    void sendSentenceListToWexcombe();
+    void showId3Editor();
+    void chooseTheme();
+    void reloadLyrics();
+    // Moves the time slider (and a playing player with it) by the time given.
+    void seekBy(int ms);
+
+    // Windows of the word-study subsystem: Ctrl+F opens the find pane on the sentence view
+    // (an open pane stays as it is); the word list opens modeless, or comes to the mouse
+    // cursor when it shows.
+    void showFindAndReplacePane();
+    void showWordListDialog();
+    // The downloader dialogs, each shown modal over the main window.
+    void openYoutubeLyricsDialog();
+    void openNewsDeEigoJutsuDialog();
+    void openNewsEnglishDialog();
+    void openNewsSnsEnglishDialog();
+    void openVoaManagerDialog();
+    void openGogakuruDownloader();
+    void openKokokozaDownloader();
+    void openPhotoDownloader();
 
     // Asked before the window closes: with modified sentences the learner saves them,
     // drops them, or keeps the program open (false).
@@ -131,6 +182,16 @@ public:
     // Whether the explanation pane is meant to show, also while the frame is hidden.
     bool isExplanationShown() const;
 
+    // The exports of the "Menu..." popup. Each asks for its file, then writes it through
+    // the matching ...To function. The MP3 export leaves the player on the encoder's
+    // channel: the caller opens the audio path again.
+    bool saveAsMp3WithLyrics();
+    bool exportMp3To(const std::wstring& destination);
+    void saveAsLrc();
+    bool exportLrcTo(const std::wstring& path);
+    void savePlayList();
+    bool savePlayListTo(const std::wstring& path);
+
     // Settings kept between runs, in the settings file given (the program's by default).
     virtual void loadSettings();
     virtual void saveSettings();
@@ -138,19 +199,14 @@ public:
     const std::wstring& getIniPath() const { return mIniPath; }
     RecentFileManager& getRecentFiles() { return mRecentFiles; }
     ThemeList& getThemes() { return mThemes; }
-    Element& getWordList() { return mWordList; }
+    Element& getWordList() { return mWordListDialog.getWordListElement(); }
+    WordListDialog& getWordListDialog() { return mWordListDialog; }
     // An opened file goes to the front of the recent files.
     virtual void rememberRecentFile(const std::wstring& path);
     // The drop-down of the open button: a recent file chosen there is opened.
     virtual void openRecentFileMenu();
-    // The downloader dialogs, run modal over the main window.
-    void openYoutubeLyricsDialog();
-    // The news downloader of the "News de Eigo-jutsu" series, on the stored date.
-    void openNewsDeEigoJutsuDialog();
-    // The table downloaders: phrases with voices, lectures, photos with translations.
-    void openGogakuruDownloader();
-    void openKokokozaDownloader();
-    void openPhotoDownloader();
+    // The word table of a visible word list follows the element just read.
+    void showLoadedWords();
 
     const std::wstring& getAudioPath() const { return mAudioPath; }
     const std::wstring& getLyricsPath() const { return mLyricsPath; }
@@ -164,8 +220,6 @@ public:
     MyTextEditor& getTranslationField() { return mTranslationField; }
     TextEditor& getExplanationPane() { return mExplanationPane; }
     FindAndReplacePane& getFindPane() { return mFindPane; }
-    // Ctrl+F: opens the find pane on the sentence view; an open pane stays as it is.
-    void showFindAndReplacePane();
     ToolWindow& getToolBand() { return mToolBand; }
     ToolBar& getToolBar() { return mToolBar; }
     Button& getMenuButton() { return mMenuButton; }
@@ -198,6 +252,13 @@ private:
     void onFileTableNotify(UINT code, WPARAM wParam);
     void seekToRow(int row);
     void chooseAndOpenFile();
+    // The commands that need an open audio file.
+    void runFileCommand(int id);
+    // The commands that change the selected row's times or texts, marking the sentences
+    // modified so that they are saved or asked about.
+    void setSelectedTimes(int id, uint32_t time);
+    // True for the downloader command ids, which it then carries out.
+    bool openDownloader(int id);
     void setEditorFontHeight(int height);
     void showFieldText(TextEditor& field, const std::wstring& text);
     // Opening with everything that can throw; openFile catches.
@@ -230,9 +291,11 @@ private:
     uint32_t mPlayingEnd = 0;
     ThemeList mThemes;
     ID3TagModel mId3TagModel;
-    Element mWordList{L"WordList"};
+    // Holds the word-list element that the sentence-list file reads into and writes from.
+    WordListDialog mWordListDialog;
     SentenceRows mRows{mLyricsTable, mSentenceView};
-    LyricsLoader mLyrics{{mRows, mSentenceView, mWordList, mId3TagModel, mId3Manager, mAudioPath, mLyricsPath}};
+    LyricsLoader mLyrics{{mRows, mSentenceView, mWordListDialog.getWordListElement(), mId3TagModel, mId3Manager,
+                          mAudioPath, mLyricsPath}};
     std::wstring mIniPath;
     FindAndReplacePane mFindPane;
     int mLastCommand = 0;

@@ -1,5 +1,5 @@
-// The commands the main window's own controls send: open, play, pause, stop, play one
-// sentence, set a start time, save, jump ahead and the explanation pane's button.
+// Every command of the main window: from the accelerators, the tool bar, the play, stop
+// and menu buttons, and the keys of the sentence table that send commands on.
 #include "player/mainwindow/Corvanta.h"
 
 #include <shlwapi.h>
@@ -20,11 +20,17 @@ bool Corvanta::onCommand(WPARAM wParam, LPARAM lParam) {
         case kOpenCommand:
             chooseAndOpenFile();
             return true;
-        case kNewsDeEigoJutsuCommand:
-            openNewsDeEigoJutsuDialog();
+        case kMenuCommand:
+            showMainMenu();
             return true;
         case kFindCommand:
             showFindAndReplacePane();
+            return true;
+        case kWordListCommand:
+            showWordListDialog();
+            return true;
+        case kClickCommand:
+            clickAtCursor();
             return true;
         case kExplanationCommand: {
             mExplanationPane.setVisible(!isExplanationShown());
@@ -32,22 +38,15 @@ bool Corvanta::onCommand(WPARAM wParam, LPARAM lParam) {
             layOut(client.right, client.bottom);
             return true;
         }
-        case kYoutubeLyricsCommand:
-            openYoutubeLyricsDialog();
-            return true;
-        case kGogakuruCommand:
-            openGogakuruDownloader();
-            return true;
-        case kKokokozaCommand:
-            openKokokozaDownloader();
-            return true;
-        case kPhotoDownloaderCommand:
-            openPhotoDownloader();
-            return true;
         default:
             break;
     }
-    if (mAudioPath.empty()) return true;
+    if (openDownloader(id)) return true;
+    if (!mAudioPath.empty()) runFileCommand(id);
+    return true;
+}
+
+void Corvanta::runFileCommand(int id) {
     switch (id) {
         case kPlayCommand:
             togglePlay();
@@ -59,20 +58,96 @@ bool Corvanta::onCommand(WPARAM wParam, LPARAM lParam) {
             stopPlayback();
             break;
         case kSetStartCommand:
-            if (mRows.getSelectedRow() == -1) break;
-            mRows.setStartTime(currentTime());
-            mSentenceView.setModified(true);
+        case kNextSetStartCommand:
+        case kSetEndCommand:
+        case kNextSetEndCommand:
+        case kResetTimesCommand:
+        case kNextResetTimesCommand:
+            setSelectedTimes(id, currentTime());
             break;
         case kSaveCommand:
             saveLyrics();
             break;
+        case kApplyFieldsCommand:
+            if (mRows.getSelectedRow() == -1) break;
+            mRows.applyExplanationField(mExplanationPane.getDocumentText());
+            mRows.applyTranslationField(mTranslationField.getDocumentText());
+            mSentenceView.setModified(true);
+            break;
+        case kReloadCommand:
+            reloadLyrics();
+            break;
+        case kPreviousRowCommand:
+            mRows.selectAdjacentRow(false);
+            break;
+        case kNextRowCommand:
+            mRows.selectAdjacentRow(true);
+            break;
         case kJumpAheadCommand:
-            mTimeSlider.moveBy(5000 / 10);
+            seekBy(5000);
             break;
         default:
             break;
     }
-    return true;
+}
+
+void Corvanta::setSelectedTimes(int id, uint32_t time) {
+    // The time is taken before the next row is selected: selecting a row moves the time
+    // slider (and a playing player) to that row's start.
+    if (id == kNextSetStartCommand || id == kNextSetEndCommand || id == kNextResetTimesCommand) {
+        mRows.selectAdjacentRow(true);
+    }
+    if (mRows.getSelectedRow() == -1) return;
+    switch (id) {
+        case kSetStartCommand:
+        case kNextSetStartCommand:
+            mRows.setStartTime(time);
+            break;
+        case kSetEndCommand:
+        case kNextSetEndCommand:
+            mRows.setEndTime(time);
+            break;
+        default:
+            mRows.setStartTime(0);
+            mRows.setEndTime(0);
+            break;
+    }
+    mSentenceView.setModified(true);
+}
+
+void Corvanta::seekBy(int ms) { mTimeSlider.moveBy(ms / 10); }
+
+void Corvanta::reloadLyrics() { mLyrics.reloadLyrics(m_hWnd); }
+
+bool Corvanta::openDownloader(int id) {
+    switch (id) {
+        case kYoutubeLyricsCommand:
+            openYoutubeLyricsDialog();
+            return true;
+        case kVoaManagerCommand:
+            openVoaManagerDialog();
+            return true;
+        case kNewsEnglishCommand:
+            openNewsEnglishDialog();
+            return true;
+        case kNewsSnsEnglishCommand:
+            openNewsSnsEnglishDialog();
+            return true;
+        case kNewsDeEigoJutsuCommand:
+            openNewsDeEigoJutsuDialog();
+            return true;
+        case kGogakuruCommand:
+            openGogakuruDownloader();
+            return true;
+        case kKokokozaCommand:
+            openKokokozaDownloader();
+            return true;
+        case kPhotoCommand:
+            openPhotoDownloader();
+            return true;
+        default:
+            return false;
+    }
 }
 
 void Corvanta::chooseAndOpenFile() {
@@ -81,7 +156,7 @@ void Corvanta::chooseAndOpenFile() {
     if (path.empty()) return;
     if (::lstrcmpiW(::PathFindExtensionW(path.c_str()), L".m3u") == 0) {
         mFileTable.deleteAllItems();
-        readPlayListInto(mFileTable, path);
+        readPlayList(mFileTable, path);
         mChannelPane.select(1, true);
         return;
     }

@@ -20,6 +20,13 @@ void Corvanta::openNewsDeEigoJutsuDialog() {
     showModalDialog(m_hWnd, dialog);
 }
 
+// Downloaders still to come: their commands do nothing yet.
+void Corvanta::openNewsEnglishDialog() {}
+
+void Corvanta::openNewsSnsEnglishDialog() {}
+
+void Corvanta::openVoaManagerDialog() {}
+
 void Corvanta::openGogakuruDownloader() {}
 
 void Corvanta::openKokokozaDownloader() {
@@ -31,3 +38,4 @@ void Corvanta::openPhotoDownloader() {
     WebsiteDownloader dialog;
     showModalDialog(m_hWnd, dialog);
 }
+

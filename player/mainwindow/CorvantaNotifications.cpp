@@ -2,6 +2,7 @@
 // tool bar's drop-down, slider and field changes, and dropped files.
 #include "player/mainwindow/Corvanta.h"
 
+#include "player/lyrics/AudioFileTypes.h"
 #include "player/lyrics/PlayListReading.h"
 #include "player/mainwindow/PlaybackPosition.h"
 #include "toolkit/window/PopupMenu.h"
@@ -145,8 +146,9 @@ void Corvanta::setEditorFontHeight(int height) {
 bool Corvanta::onDropFiles(const std::vector<std::wstring>& paths) {
     if (paths.empty()) return true;
     mFileTable.deleteAllItems();
-    if (readPlayListInto(mFileTable, paths.front())) {
-        mChannelPane.select(1, true);
+    if (isPlayListPath(paths.front())) {
+        // A play list that can't be read leaves the table empty; it is no audio file.
+        if (readPlayList(mFileTable, paths.front())) mChannelPane.select(1, true);
     } else if (paths.size() == 1) {
         openFile(paths.front());
     } else {

@@ -1,4 +1,5 @@
-// The study windows the main window opens over the sentence view.
+// The study windows the main window opens beside itself: the find pane over the sentence
+// view and the word list.
 #include "player/mainwindow/Corvanta.h"
 
 void Corvanta::showFindAndReplacePane() {
@@ -6,4 +7,12 @@ void Corvanta::showFindAndReplacePane() {
     mFindPane.setIniPath(mIniPath);
     mFindPane.setTextEditor(&mSentenceView);
     showModelessDialog(m_hWnd, mFindPane);
+}
+
+void Corvanta::showWordListDialog() {
+    if (mWordListDialog.m_hWnd && mWordListDialog.isVisible()) {
+        mWordListDialog.moveNearCursor();
+        return;
+    }
+    showModelessDialog(m_hWnd, mWordListDialog);
 }

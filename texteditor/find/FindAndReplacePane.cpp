@@ -56,8 +56,9 @@ bool FindAndReplacePane::createContents() {
     regexCheck.create(options.m_hWnd, L"\u6B63\u898F\u8868\u73FE\u3092\u4F7F\u7528\u3059\u308B(&R)", 8, 38, 170, 20);
     regexCheck.setSelected(true);
     regexCheck.setEnabled(false);  // the search is always a regular expression
-    backwardRadio.create(options.m_hWnd, L"Backward", 180, 16, 68, 20);
-    forwardRadio.create(options.m_hWnd, L"Forward", 180, 38, 68, 20);
+    // Wider than the label needs under standard fonts: wider fonts would cut "Backward".
+    backwardRadio.create(options.m_hWnd, L"Backward", 180, 16, 96, 20);
+    forwardRadio.create(options.m_hWnd, L"Forward", 180, 38, 96, 20);
     forwardRadio.setChecked(true);
 
     findButton.create(m_hWnd, L"Find", 382, 12, 88, 20);

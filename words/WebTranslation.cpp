@@ -1,0 +1,79 @@
+#include "words/WebTranslation.h"
+
+#include "downloaders/http/InternetDownload.h"
+#include "downloaders/http/PercentEncoding.h"
+#include "foundation/encoding/StringConversion.h"
+#include "foundation/system/MessageBoxes.h"
+#include "player/app/Settings.h"
+
+const wchar_t kTranslationSection[] = L"Translation";
+const wchar_t kTranslationAddressKey[] = L"ServiceAddress";
+const wchar_t kDefaultTranslationAddress[] = L"http://translate.google.com";
+
+namespace {
+
+const char kPathAndQuery[] = "/translate_t?hl=ja&langpair=en%7Cja&text=";
+const wchar_t kResultBox[] = L"<span id=result_box";
+const wchar_t kResultStart[] = L"backgroundColor='#fff'\">";
+const wchar_t kResultEnd[] = L"</span>";
+// How much of a page without the start marker is shown.
+constexpr size_t kShownPageLength = 1000;
+
+// Line breaks become blanks and typographic quotes plain ones: the service reads one line.
+std::wstring cleanText(const std::wstring& text) {
+    std::wstring clean = text;
+    for (wchar_t& c : clean) {
+        switch (c) {
+            case L'\r':
+            case L'\n':
+                c = L' ';
+                break;
+            case 0x2019:
+                c = L'\'';
+                break;
+            case 0x201C:
+            case 0x201D:
+                c = L'"';
+                break;
+            default:
+                break;
+        }
+    }
+    return clean;
+}
+
+}  // namespace
+
+std::string translationPageUrl(const std::wstring& serviceAddress, const std::wstring& text) {
+    return toString(serviceAddress) + kPathAndQuery + percentEncodeUtf8(cleanText(text));
+}
+
+bool cutTranslation(const std::wstring& page, std::wstring& translation, std::wstring& failure) {
+    translation.clear();
+    failure.clear();
+    const size_t box = page.find(kResultBox);
+    const size_t start = box == std::wstring::npos ? std::wstring::npos : page.find(kResultStart, box);
+    if (start == std::wstring::npos) {
+        failure = page.substr(0, kShownPageLength);
+        return false;
+    }
+    const size_t begin = start + std::char_traits<wchar_t>::length(kResultStart);
+    const size_t end = page.find(kResultEnd, begin);
+    if (end == std::wstring::npos) {
+        failure = kResultEnd;
+        return false;
+    }
+    translation = page.substr(begin, end - begin);
+    return true;
+}
+
+std::wstring translateText(const std::wstring& text) {
+    // Read at each call: no state shared between threads that translate at once.
+    const std::wstring address = readIniString(kTranslationSection, kTranslationAddressKey, kDefaultTranslationAddress);
+    const std::wstring page = utf8ToWString(DownloadString(translationPageUrl(address, text), "GET", ""));
+    std::wstring translation;
+    std::wstring failure;
+    // A missing marker is shown, so that a changed page format is noticed.
+    if (!cutTranslation(page, translation, failure)) showMessageW(failure);
+    return translation;
+}
