@@ -7,6 +7,7 @@
 
 #include "downloaders/table/KokokozaDownloader.h"
 #include "downloaders/table/LecturePages.h"
+#include "downloaders/tests/FlvTestSupport.h"
 #include "foundation/encoding/StringConversion.h"
 #include "foundation/system/PathUtils.h"
 #include "foundation/system/StringUtils.h"
@@ -155,4 +156,54 @@ TEST(KokokozaDownloader, PageValuesThatCouldRunCommandsAreRefused) {
     // A lecture without a title has no name to be saved under: it is left alone.
     EXPECT_EQ(L"", run.status(3));
     EXPECT_TRUE(takeShownMessages().empty());
+}
+
+TEST(KokokozaDownloader, PartsRecordedThroughTheRecorderAreJoinedIntoATaggedMp3) {
+    LectureRun run;
+    TempDirectory media;
+    const int samples[] = {22050, 33075};
+    std::string parts = "<parts>";
+    long long partBytes = 0;
+    for (int i = 0; i < 2; ++i) {
+        const std::wstring name = L"part" + std::to_wstring(i + 1);
+        writeToneWav(media.file(name + L".wav"), samples[i]);
+        ASSERT_TRUE(makeMp3Flv(media.file(name + L".wav"), media.file(name + L".flv")));
+        partBytes += decodedPcmBytes(media.file(name + L".flv"));
+        const std::string path = "/streams/lecture/" + toString(name) + ".flv";
+        run.server.serve(path, readFileBytes(media.file(name + L".flv")), "video/x-flv");
+        parts += "<group rtmp=\"rtmp://127.0.0.1:" + std::to_string(run.server.port()) +
+                 "/streams/\" movie=\"lecture/" + toString(name) + ".flv\"/>";
+    }
+    parts += "</parts>";
+    const std::wstring title = L"\u7B2C1\u56DE \u7E04\u6587\u6642\u4EE3";
+    run.serveLecture("/kokokoza/tv/nihonshi/archive/chapter001", L"\u9AD8\u6821\u8B1B\u5EA7 | " + title, parts);
+    const std::wstring target = KokokozaDownloader::getOutputDirectory() + title + L".mp3";
+    run.made.push_back(target);
+    const int runsBefore = KokokozaDownloader::toolRunCount();
+    for (int i = 1; i <= 3; ++i) run.made.push_back(formatString(L"%d kokokoza.bat", runsBefore + i));
+
+    ASSERT_TRUE(run.runToEnd());
+    EXPECT_EQ(title, run.dialog->getTable().getItemTextW(0, KokokozaDownloader::kTitleColumn));
+    EXPECT_EQ(L"complete", run.status(0));
+    ASSERT_EQ(runsBefore + 3, KokokozaDownloader::toolRunCount());
+    // The parts are gone once joined; the lecture plays as long as its parts together.
+    EXPECT_FALSE(fileExists(KokokozaDownloader::getOutputDirectory() + title + L"1.flv"));
+    EXPECT_FALSE(fileExists(KokokozaDownloader::getOutputDirectory() + title + L"2.flv"));
+    ASSERT_TRUE(fileExists(target));
+    const long long joined = decodedPcmBytes(target);
+    EXPECT_NEAR(static_cast<double>(partBytes), static_cast<double>(joined), partBytes * 0.05);
+    const std::string bytes = readFileBytes(target);
+    EXPECT_EQ("ID3", bytes.substr(0, 3));
+    const std::wstring album = L"\u65E5\u672C\u53F2";
+    EXPECT_NE(std::string::npos,
+              bytes.find(std::string(reinterpret_cast<const char*>(album.data()), album.size() * sizeof(wchar_t))));
+    EXPECT_EQ("TAG", bytes.substr(bytes.size() - 128, 3));
+    // Each run of a tool left its command line, the join last.
+    EXPECT_NE(std::string::npos, readFileBytes(formatString(L"%d kokokoza.bat", runsBefore + 1)).find("-v -r \""));
+    EXPECT_NE(std::string::npos,
+              readFileBytes(formatString(L"%d kokokoza.bat", runsBefore + 3)).find("concat=n=2:v=0:a=1"));
+
+    // Saved once: a second run leaves the lecture alone.
+    EXPECT_TRUE(run.runToEnd());
+    EXPECT_EQ(runsBefore + 3, KokokozaDownloader::toolRunCount());
 }

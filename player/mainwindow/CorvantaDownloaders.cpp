@@ -4,6 +4,7 @@
 
 #include "downloaders/captions/YoutubeLyricsDialog.h"
 #include "downloaders/news/NHK_NewsDeEigoJutsuDialog.h"
+#include "downloaders/table/GogakuruDownloader.h"
 #include "downloaders/table/KokokozaDownloader.h"
 #include "downloaders/table/WebsiteDownloader.h"
 #include "player/app/DateSetting.h"
@@ -27,7 +28,12 @@ void Corvanta::openNewsSnsEnglishDialog() {}
 
 void Corvanta::openVoaManagerDialog() {}
 
-void Corvanta::openGogakuruDownloader() {}
+void Corvanta::openGogakuruDownloader() {
+    GogakuruDownloader dialog;
+    dialog.setUrl(readIniString(L"NHK", L"GogakuruURL", L""));
+    showModalDialog(m_hWnd, dialog);
+    writeIniString(L"NHK", L"GogakuruURL", dialog.getUrl());
+}
 
 void Corvanta::openKokokozaDownloader() {
     KokokozaDownloader dialog;
