@@ -45,6 +45,7 @@ public:
         writeIniString(L"WebsiteDownloader", L"Site", site());
         dialog->setTranslator([this](const std::wstring& text) { return translate(text); });
         dialog->setPathChooser([this](HWND, const std::wstring& proposed) {
+            chooserThreads.push_back(::GetCurrentThreadId());
             proposedNames.push_back(proposed);
             return savePath;
         });
@@ -80,6 +81,7 @@ public:
     TempDirectory folder;
     std::wstring savePath = folder.file(L"photos.xml");
     std::vector<std::wstring> proposedNames;
+    std::vector<DWORD> chooserThreads;
     std::vector<std::wstring> translated;
     std::function<void(const std::wstring&)> onTranslate;
     std::unique_ptr<WebsiteDownloader> dialog = std::make_unique<WebsiteDownloader>();
@@ -138,7 +140,9 @@ TEST(WebsiteDownloader, IndexPageBecomesPicturesWithTranslationsInASavedSentence
     EXPECT_EQ(std::string("JFIF\0harbour", 12), readBytes(L"public_domain\\harbour.jpg"));
     EXPECT_EQ("JFIF mill", readBytes(L"public_domain\\mill.jpg"));
 
+    // The save dialog of a finished pass is the dialog's own, on its thread.
     ASSERT_EQ((std::vector<std::wstring>{L"gogakuru.xml"}), run.proposedNames);
+    EXPECT_EQ((std::vector<DWORD>{::GetCurrentThreadId()}), run.chooserThreads);
     XMLParser parser;
     ASSERT_TRUE(parser.parseFile(run.savePath));
     const std::vector<Element*> groups = parser.getElementsByTagName(L"SentenceGroup");
