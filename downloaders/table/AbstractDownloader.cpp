@@ -102,7 +102,6 @@ bool AbstractDownloader::onNotify(WPARAM wParam, LPARAM lParam) {
         stateChanged(ChangeEvent(&mTable, static_cast<int>(header->code), key));
         return true;
     }
-    static_cast<void>(wParam);
     return Dialog::onNotify(wParam, lParam);
 }
 
