@@ -58,7 +58,7 @@ public:
         EXPECT_TRUE(showModelessDialog(nullptr, *dialog));
     }
     ~PhraseRun() {
-        if (dialog && dialog->m_hWnd) ::DestroyWindow(dialog->m_hWnd);
+        if (dialog) closeTestDialog(*dialog);
         dialog.reset();
         for (const wchar_t* key : {L"GogakuruSite", L"GogakuruStreamHost", L"GogakuruPlayerHost"}) {
             writeIniString(L"NHK", key, L"");

@@ -8,6 +8,7 @@
 #include "downloaders/table/KokokozaDownloader.h"
 #include "downloaders/table/LecturePages.h"
 #include "downloaders/tests/FlvTestSupport.h"
+#include "downloaders/tests/TableDownloaderSupport.h"
 #include "foundation/encoding/StringConversion.h"
 #include "foundation/system/PathUtils.h"
 #include "foundation/system/StringUtils.h"
@@ -37,7 +38,7 @@ public:
         EXPECT_TRUE(showModelessDialog(nullptr, *dialog));
     }
     ~LectureRun() {
-        if (dialog && dialog->m_hWnd) ::DestroyWindow(dialog->m_hWnd);
+        if (dialog) closeTestDialog(*dialog);
         dialog.reset();
         writeIniString(L"NHK", L"KokokozaSite", L"");
         for (const std::wstring& path : made) ::DeleteFileW(path.c_str());

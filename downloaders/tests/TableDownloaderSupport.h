@@ -37,3 +37,15 @@ inline void pressKeyInTable(AbstractDownloader& dialog, WPARAM key) {
 inline bool waitForPassEnd(AbstractDownloader& dialog, int timeoutMs = 15000) {
     return pumpUntil([&] { return !dialog.isPassRunning(); }, timeoutMs);
 }
+
+// Closes a test's dialog and lets the window system settle before the next one opens:
+// under Wine here a window opened while the last one's X events were still queued has
+// ended in X errors.
+inline void closeTestDialog(Dialog& dialog) {
+    if (!dialog.m_hWnd) return;
+    ::ShowWindow(dialog.m_hWnd, SW_HIDE);
+    pumpUntil([] { return false; }, 30);
+    ::DestroyWindow(dialog.m_hWnd);
+    pumpUntil([] { return false; }, 30);
+}
+

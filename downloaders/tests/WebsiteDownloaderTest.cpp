@@ -52,7 +52,7 @@ public:
         EXPECT_TRUE(showModelessDialog(nullptr, *dialog));
     }
     ~PhotoRun() {
-        if (dialog && dialog->m_hWnd) ::DestroyWindow(dialog->m_hWnd);
+        if (dialog) closeTestDialog(*dialog);
         dialog.reset();
         writeIniString(L"WebsiteDownloader", L"Site", L"");
         ::DeleteFileW(L"public_domain\\harbour.jpg");
