@@ -6,6 +6,9 @@
 #include "downloaders/news/NHK_NewsDeEigoJutsuDialog.h"
 #include "downloaders/news/NHK_NewsEnglishDialog.h"
 #include "downloaders/news/NHK_NewsSnsEnglishDialog.h"
+#include "downloaders/table/GogakuruDownloader.h"
+#include "downloaders/table/KokokozaDownloader.h"
+#include "downloaders/table/WebsiteDownloader.h"
 #include "downloaders/voa/VoaManagerDialog.h"
 #include "player/app/DateSetting.h"
 #include "player/app/Settings.h"
@@ -45,9 +48,20 @@ void Corvanta::openNewsSnsEnglishDialog() {
     writeIniInt(L"NHK", L"DownloadWithKeyWords", dialog.getKeyWordsCheckBox().isSelected() ? 1 : 0);
 }
 
-// Downloaders still to come: their commands do nothing yet.
-void Corvanta::openGogakuruDownloader() {}
+// The table-based downloaders; the phrase site's start page is kept in the settings.
+void Corvanta::openGogakuruDownloader() {
+    GogakuruDownloader dialog;
+    dialog.setUrl(readIniString(L"NHK", L"GogakuruURL", L""));
+    showModalDialog(m_hWnd, dialog);
+    writeIniString(L"NHK", L"GogakuruURL", dialog.getUrl());
+}
 
-void Corvanta::openKokokozaDownloader() {}
+void Corvanta::openKokokozaDownloader() {
+    KokokozaDownloader dialog;
+    showModalDialog(m_hWnd, dialog);
+}
 
-void Corvanta::openPhotoDownloader() {}
+void Corvanta::openPhotoDownloader() {
+    WebsiteDownloader dialog;
+    showModalDialog(m_hWnd, dialog);
+}

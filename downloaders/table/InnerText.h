@@ -1,0 +1,19 @@
+// Cutting a piece of text out of a page between two markers.
+#pragma once
+
+#include <string>
+
+enum class InnerTextResult { Found, NoStart, NoEnd };
+
+// The text between the first `startTag` at or after `from` and the next `endTag` after
+// it, into `inner` (empty unless found). Never shows anything: page readers use this.
+InnerTextResult findInnerText(const std::wstring& text, const std::wstring& startTag, const std::wstring& endTag,
+                              size_t from, std::wstring& inner);
+
+// The same, and a missing marker shown to the user: the first 1000 characters of the
+// page when the start marker is missing, the end marker when that is. Empty then.
+std::wstring getInnerTextReported(const std::wstring& text, const std::wstring& startTag, const std::wstring& endTag,
+                                  size_t from);
+
+// Shows what findInnerText answered, as getInnerText does.
+void showInnerTextFailure(InnerTextResult result, const std::wstring& text, const std::wstring& endTag);

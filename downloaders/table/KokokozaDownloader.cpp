@@ -1,0 +1,257 @@
+#include "downloaders/table/KokokozaDownloader.h"
+
+#include <atomic>
+
+#include "downloaders/http/InternetDownload.h"
+#include "downloaders/table/LecturePages.h"
+#include "downloaders/table/OutsideTool.h"
+#include "downloaders/table/SafeText.h"
+#include "foundation/encoding/StringConversion.h"
+#include "foundation/system/ModulePath.h"
+#include "foundation/system/PathUtils.h"
+#include "foundation/system/StringUtils.h"
+#include "player/app/Settings.h"
+
+namespace {
+
+const int kWidth = 640;
+const int kHeight = 480;
+const int kTableTop = 60;
+const int kChapters = 1;
+
+std::atomic<int> gToolRuns{0};
+
+// The series' pages are in the conversion code page, not UTF-8.
+std::wstring fetchPage(const std::wstring& url) { return toWString(DownloadString(toString(url), "GET", "")); }
+
+std::wstring metadata(const wchar_t* key, const std::wstring& value) {
+    return std::wstring(L" -metadata ") + key + L"=\"" + value + L"\"";
+}
+
+}  // namespace
+
+KokokozaDownloader::KokokozaDownloader() = default;
+
+KokokozaDownloader::~KokokozaDownloader() {
+    // The worker uses the table: it ends before the members go.
+    mUi.detach();
+    stop();
+}
+
+std::wstring KokokozaDownloader::getOutputDirectory() { return getModuleDirectory() + L"kokokoza\\"; }
+
+std::wstring KokokozaDownloader::lectureAddress(int chapter) {
+    std::wstring site = readIniString(L"NHK", L"KokokozaSite", L"");
+    if (site.empty()) site = L"https://www.nhk.or.jp/kokokoza/";
+    if (site.back() != L'/') site += L'/';
+    return site + L"tv/" + L"nihonshi/" + L"archive/" + formatString(L"%schapter%03d", L"", chapter);
+}
+
+int KokokozaDownloader::toolRunCount() { return gToolRuns; }
+
+bool KokokozaDownloader::createContents() {
+    mUi.attach(m_hWnd);
+    createLabel(m_hWnd, L"URL:", 4, 6, 28, 18);
+    mUrlField.create(m_hWnd, 50, 4, 390, 20);
+    mUrlField.setSingleLine();
+    mUrlField.setText(mUrl);
+    mAnalyzeButton.create(m_hWnd, L"Analyze", 444, 4, 64, 20);
+    mDownloadButton.create(m_hWnd, L"Download", 55, 28, 80, 20);
+    mStopButton.create(m_hWnd, L"Stop", 143, 28, 80, 20);
+    mStopButton.setEnabled(false);
+    mTable.createWithDefaultBounds(m_hWnd);
+    mTable.addColumn(L"Title", 128);
+    mTable.addColumn(L"URL", 0);
+    mTable.addColumn(L"Year", 32);
+    mTable.addColumn(L"Album", 64);
+    mTable.addColumn(L"Status", 35);
+    fillTable();
+    centreOnDesktop(kWidth, kHeight);
+    const RECT client = getClientRect();
+    mTable.setBounds(0, kTableTop, client.right, client.bottom - kTableTop);
+    setTitle(L"Kokokoza Downloader");
+    return true;
+}
+
+void KokokozaDownloader::fillTable() {
+    for (int chapter = 1; chapter <= kChapters; ++chapter) {
+        const int row = mTable.insertItem(L"", mTable.getItemCount());
+        mTable.setItemText(lectureAddress(chapter), row, kUrlColumn);
+        mTable.setItemText(L"\u65E5\u672C\u53F2", row, kAlbumColumn);
+    }
+    mTable.repaint();
+}
+
+void KokokozaDownloader::onSize(WPARAM, LPARAM lParam) {
+    if (!mTable.m_hWnd) return;
+    const int width = LOWORD(lParam);
+    const int height = HIWORD(lParam);
+    mUrlField.setBounds(32, 4, width - 112, 20);
+    ::SetWindowPos(mAnalyzeButton.m_hWnd, nullptr, width - 76, 4, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    mTable.setBounds(0, kTableTop, width, height - kTableTop);
+}
+
+bool KokokozaDownloader::onCommand(HWND control, int id, int code) {
+    if (control != nullptr && control == mDownloadButton.m_hWnd) {
+        if (mRunActive) return true;
+        mRunActive = true;
+        mDownloadButton.setEnabled(false);
+        mAnalyzeButton.setEnabled(false);
+        mStopButton.setEnabled(true);
+        start();
+        return true;
+    }
+    if (control != nullptr && control == mStopButton.m_hWnd) {
+        mStopButton.setEnabled(false);
+        stop();
+        mRunActive = false;
+        setIdleButtons();
+        return true;
+    }
+    if (control != nullptr && control == mAnalyzeButton.m_hWnd) return true;
+    return Dialog::onCommand(control, id, code);
+}
+
+void KokokozaDownloader::setIdleButtons() {
+    mDownloadButton.setEnabled(true);
+    mAnalyzeButton.setEnabled(true);
+    mStopButton.setEnabled(false);
+}
+
+INT_PTR KokokozaDownloader::dialogProcHook(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+        case UiThreadCalls::kCallMessage:
+            UiThreadCalls::handleMessage(lParam);
+            return TRUE;
+        case kRunEndedMessage:
+            if (mRunActive) {
+                mRunActive = false;
+                setIdleButtons();
+            }
+            return TRUE;
+        case WM_DESTROY:
+            mUi.detach();
+            stop();
+            mRunActive = false;
+            break;
+        default:
+            break;
+    }
+    return Dialog::dialogProcHook(hwnd, msg, wParam, lParam);
+}
+
+std::wstring KokokozaDownloader::cellText(int row, int column) {
+    std::wstring text;
+    mUi.call([&] { text = mTable.getItemTextW(row, column); });
+    return text;
+}
+
+void KokokozaDownloader::setCellText(int row, int column, const std::wstring& text) {
+    mUi.call([&] {
+        mTable.setItemText(text, row, column);
+        mTable.repaint();
+    });
+}
+
+unsigned int KokokozaDownloader::run() {
+    // Nothing may unwind out of the thread; the buttons come back whatever happened.
+    try {
+        downloadLectures();
+    } catch (...) {
+    }
+    mUi.post(kRunEndedMessage);
+    return 0;
+}
+
+void KokokozaDownloader::downloadLectures() {
+    int rowCount = 0;
+    mUi.call([&] { rowCount = mTable.getItemCount(); });
+    const std::wstring folder = getOutputDirectory();
+    createDirectory(folder);
+    for (int row = 0; row < rowCount && row < kRowsPerRun; ++row) {
+        if (isStopped()) return;
+        try {
+            downloadLecture(row, rowCount, folder);
+        } catch (...) {
+            setCellText(row, kStatusColumn, L"Failed");
+            throw;
+        }
+        mUi.call([&] {
+            mTable.repaint();
+            mTable.ensureVisible(row);
+        });
+        ::Sleep(1);
+    }
+}
+
+void KokokozaDownloader::downloadLecture(int row, int rowCount, const std::wstring& folder) {
+    const std::wstring url = cellText(row, kUrlColumn);
+    const std::wstring title = readLectureTitle(fetchPage(url + L".html"));
+    setCellText(row, kTitleColumn, title);
+    const std::vector<std::wstring> parts = readLectureParts(fetchPage(url + L".xml"));
+    // Without a title there is no name to save under.
+    if (title.empty()) return;
+    const std::wstring year = cellText(row, kYearColumn);
+    const std::wstring album = cellText(row, kAlbumColumn);
+    if (!isSafeCommandArgument(title) || !isSafeCommandArgument(year) || !isSafeCommandArgument(album)) {
+        setCellText(row, kStatusColumn, L"Failed");
+        return;
+    }
+    const std::wstring name = folder + safeFileName(title);
+    const std::wstring target = name + L".mp3";
+    if (fileExists(target)) return;
+
+    std::vector<std::wstring> partFiles;
+    for (size_t k = 0; k < parts.size(); ++k) {
+        if (!isSafeCommandArgument(parts[k])) {
+            setCellText(row, kStatusColumn, L"Failed");
+            return;
+        }
+        const std::wstring base = name + std::to_wstring(k + 1);
+        downloadPart(row, base, parts[k]);
+        partFiles.push_back(base + L".flv");
+    }
+    if (partFiles.empty()) return;
+    runTool(row, joinCommand(partFiles, title, year, album, row, rowCount, target));
+    for (const std::wstring& part : partFiles) ::DeleteFileW(part.c_str());
+}
+
+void KokokozaDownloader::downloadPart(int row, const std::wstring& base, const std::wstring& stream) {
+    if (fileExists(base + L".flv")) return;
+    runTool(row, L"\"" + getFlvstreamerPath() + L"\" -v -r \"" + stream + L"\" -o \"" + base + L".flv\"");
+}
+
+void KokokozaDownloader::runTool(int row, const std::wstring& commandLine) {
+    if (isStopped()) return;
+    const OutsideToolRun run = runOutsideTool(
+        commandLine,
+        [&](const std::wstring& error) {
+            const std::wstring line = trimString(error, L" \t\r\n");
+            if (!line.empty())
+                setCellText(row, kStatusColumn, replaceAll(replaceAll(line, L"\r\n", L" "), L"\n", L" "));
+        },
+        [this] { return isStopped(); });
+    if (!run.started) return;
+    const int count = ++gToolRuns;
+    setCellText(row, kStatusColumn, L"complete");
+    writeCommandLog(formatString(L"%d kokokoza.bat", count), commandLine);
+}
+
+std::wstring KokokozaDownloader::joinCommand(const std::vector<std::wstring>& parts, const std::wstring& title,
+                                             const std::wstring& year, const std::wstring& album, int row, int rowCount,
+                                             const std::wstring& target) {
+    std::wstring command = L"\"" + getFfmpegPath() + L"\" ";
+    for (const std::wstring& part : parts) command += L"-i \"" + part + L"\" ";
+    command += L"-filter_complex \"concat=n=" + std::to_wstring(parts.size()) + L":v=0:a=1\" ";
+    command += metadata(L"title", title);
+    command += metadata(L"date", year);
+    command += metadata(L"track", std::to_wstring(row + 1) + L"/" + std::to_wstring(rowCount));
+    command += metadata(L"genre", L"Speech");
+    command += metadata(L"publisher", L"NHK");
+    command += metadata(L"copyright", L"NHK");
+    command += metadata(L"artist", L"NHK");
+    command += metadata(L"album", album);
+    command += L" -id3v2_version 3 -write_id3v1 1";
+    command += L" \"" + target + L"\"";
+    return command;
+}

@@ -1,0 +1,20 @@
+// Running an outside program of "Plugins" from a download worker: started with its
+// output in pipes and polled every millisecond until it ends.
+#pragma once
+
+#include <functional>
+#include <string>
+
+struct OutsideToolRun {
+    bool started = false;
+    unsigned long exitCode = 0;
+};
+
+// Runs the command line and waits for it. Each piece of its standard error goes to
+// `onError` as it arrives (may be null). When `shouldStop` answers true the wait ends and
+// the program is left to finish on its own.
+OutsideToolRun runOutsideTool(const std::wstring& commandLine, const std::function<void(const std::wstring&)>& onError,
+                              const std::function<bool()>& shouldStop);
+
+// Writes a command line, in the conversion code page, to a batch file the user can run.
+bool writeCommandLog(const std::wstring& path, const std::wstring& commandLine);

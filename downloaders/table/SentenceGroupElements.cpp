@@ -1,0 +1,40 @@
+#include "downloaders/table/SentenceGroupElements.h"
+
+#include "foundation/xml/Element.h"
+
+namespace {
+
+void appendCData(Element* parent, const wchar_t* name, const std::wstring& text) {
+    Element* child = new Element(name);
+    parent->appendChild(child);
+    Element* data = new Element();
+    child->appendChild(data);
+    data->setSDATA(text);
+}
+
+}  // namespace
+
+Element* makeSentenceGroup(const std::wstring& sentence, const std::wstring& translation,
+                           const std::wstring& explanation) {
+    Element* group = new Element(L"SentenceGroup");
+    appendCData(group, L"sentence", sentence);
+    appendCData(group, L"translation", translation);
+    appendCData(group, L"explanation", explanation);
+    return group;
+}
+
+bool setImage(Element* group, const std::wstring& text) {
+    Element* image = group->getElementByTagName(L"image");
+    if (!image) {
+        image = new Element(L"image");
+        group->appendChild(image);
+    }
+    image->setText(text);
+    return true;
+}
+
+std::wstring childText(const Element& group, const std::wstring& name, bool& found) {
+    const Element* child = group.getElementByTagName(name);
+    found = child != nullptr;
+    return child ? child->getText() : std::wstring();
+}
