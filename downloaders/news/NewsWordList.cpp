@@ -1,16 +1,9 @@
 #include "downloaders/news/NewsWordList.h"
 
+#include "foundation/xml/CDataChild.h"
 #include "foundation/xml/Element.h"
 
 namespace {
-
-void appendCData(Element* parent, const wchar_t* name, const std::wstring& text) {
-    Element* child = new Element(name);
-    parent->appendChild(child);
-    Element* data = new Element();
-    child->appendChild(data);
-    data->setSDATA(text);
-}
 
 // The attribute value after `marker` at or after `from`: its start and end (the closing
 // quote). False when the marker or the closing quote is missing.
@@ -27,8 +20,8 @@ bool findQuoted(const std::wstring& page, const wchar_t* marker, size_t from, si
 
 Element* createWordElement(const std::wstring& word, const std::wstring& value) {
     Element* element = new Element(L"Word");
-    appendCData(element, L"key", word);
-    appendCData(element, L"value", value);
+    appendCDataChild(element, L"key", word);
+    appendCDataChild(element, L"value", value);
     return element;
 }
 

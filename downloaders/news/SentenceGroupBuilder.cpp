@@ -2,6 +2,7 @@
 
 #include "foundation/system/StringUtils.h"
 #include "foundation/xml/CharacterReferences.h"
+#include "foundation/xml/CDataChild.h"
 #include "foundation/xml/Element.h"
 
 namespace {
@@ -10,14 +11,6 @@ std::wstring cleanText(const std::wstring& text) {
     std::wstring clean = replaceAll(text, L"\r\n", L"");
     clean = decodeCharacterReferences(clean, false);
     return replaceAll(clean, L"<br />", L"\r\n");
-}
-
-void appendCData(Element* parent, const wchar_t* name, const std::wstring& text) {
-    Element* child = new Element(name);
-    parent->appendChild(child);
-    Element* data = new Element();
-    child->appendChild(data);
-    data->setSDATA(text);
 }
 
 }  // namespace
@@ -30,8 +23,8 @@ Element* buildSentenceGroup(const std::wstring& sentence, const std::wstring& tr
     if (english.find(L"\r\n") == std::wstring::npos) english += L"\r\n";
     if (japanese.find(L"\r\n") == std::wstring::npos) japanese += L"\r\n";
     Element* group = new Element(L"SentenceGroup");
-    appendCData(group, L"sentence", english);
-    appendCData(group, L"translation", japanese);
-    appendCData(group, L"explanation", cleanText(explanation));
+    appendCDataChild(group, L"sentence", english);
+    appendCDataChild(group, L"translation", japanese);
+    appendCDataChild(group, L"explanation", cleanText(explanation));
     return group;
 }

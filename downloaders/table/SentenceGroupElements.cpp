@@ -1,25 +1,14 @@
 #include "downloaders/table/SentenceGroupElements.h"
 
+#include "foundation/xml/CDataChild.h"
 #include "foundation/xml/Element.h"
-
-namespace {
-
-void appendCData(Element* parent, const wchar_t* name, const std::wstring& text) {
-    Element* child = new Element(name);
-    parent->appendChild(child);
-    Element* data = new Element();
-    child->appendChild(data);
-    data->setSDATA(text);
-}
-
-}  // namespace
 
 Element* makeSentenceGroup(const std::wstring& sentence, const std::wstring& translation,
                            const std::wstring& explanation) {
     Element* group = new Element(L"SentenceGroup");
-    appendCData(group, L"sentence", sentence);
-    appendCData(group, L"translation", translation);
-    appendCData(group, L"explanation", explanation);
+    appendCDataChild(group, L"sentence", sentence);
+    appendCDataChild(group, L"translation", translation);
+    appendCDataChild(group, L"explanation", explanation);
     return group;
 }
 
