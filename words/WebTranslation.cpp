@@ -4,6 +4,7 @@
 #include "downloaders/http/PercentEncoding.h"
 #include "foundation/encoding/StringConversion.h"
 #include "foundation/system/MessageBoxes.h"
+#include "foundation/text/InnerText.h"
 #include "player/app/Settings.h"
 
 const wchar_t kTranslationSection[] = L"Translation";
@@ -16,8 +17,6 @@ const char kPathAndQuery[] = "/translate_t?hl=ja&langpair=en%7Cja&text=";
 const wchar_t kResultBox[] = L"<span id=result_box";
 const wchar_t kResultStart[] = L"backgroundColor='#fff'\">";
 const wchar_t kResultEnd[] = L"</span>";
-// How much of a page without the start marker is shown.
-constexpr size_t kShownPageLength = 1000;
 
 // Line breaks become blanks and typographic quotes plain ones: the service reads one line.
 std::wstring cleanText(const std::wstring& text) {
@@ -50,21 +49,12 @@ std::string translationPageUrl(const std::wstring& serviceAddress, const std::ws
 
 bool cutTranslation(const std::wstring& page, std::wstring& translation, std::wstring& failure) {
     translation.clear();
-    failure.clear();
     const size_t box = page.find(kResultBox);
-    const size_t start = box == std::wstring::npos ? std::wstring::npos : page.find(kResultStart, box);
-    if (start == std::wstring::npos) {
-        failure = page.substr(0, kShownPageLength);
-        return false;
-    }
-    const size_t begin = start + std::char_traits<wchar_t>::length(kResultStart);
-    const size_t end = page.find(kResultEnd, begin);
-    if (end == std::wstring::npos) {
-        failure = kResultEnd;
-        return false;
-    }
-    translation = page.substr(begin, end - begin);
-    return true;
+    const InnerTextResult result = box == std::wstring::npos
+                                       ? InnerTextResult::NoStart
+                                       : findInnerText(page, kResultStart, kResultEnd, box, translation);
+    failure = innerTextFailure(result, page, kResultEnd);
+    return result == InnerTextResult::Found;
 }
 
 std::wstring translateText(const std::wstring& text) {

@@ -2,15 +2,13 @@
 
 #include "foundation/regex/Regexp.h"
 #include "foundation/system/StringUtils.h"
+#include "foundation/text/InnerText.h"
 
 std::wstring getInnerText(const std::wstring& text, const std::wstring& startTag, const std::wstring& endTag,
                           size_t start) {
-    size_t s = text.find(startTag, start);
-    if (s == std::wstring::npos) return std::wstring();
-    s += startTag.size();
-    const size_t e = text.find(endTag, s);
-    if (e == std::wstring::npos) return std::wstring();
-    return text.substr(s, e - s);
+    std::wstring inner;
+    findInnerText(text, startTag, endTag, start, inner);
+    return inner;
 }
 
 std::wstring removeBlocks(const std::wstring& text, const std::wstring& opening, const std::wstring& closing) {

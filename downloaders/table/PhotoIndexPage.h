@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "downloaders/table/InnerText.h"
+#include "foundation/text/InnerText.h"
 
 struct PhotoEntry {
     std::wstring url;    // as the page has it, often a path beginning with "/pics"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "downloaders/table/InnerText.h"
+#include "foundation/text/InnerText.h"
 
 // The "href" of every "a" element that begins with "/english/phrase/" and does not
 // contain ".htm", in document order.

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "downloaders/table/InnerText.h"
+#include "foundation/text/InnerText.h"
 #include "downloaders/table/PhotoIndexPage.h"
 #include "downloaders/table/SafeText.h"
 #include "downloaders/table/UrlScheme.h"

@@ -1,4 +1,4 @@
-#include "downloaders/table/InnerText.h"
+#include "foundation/text/InnerText.h"
 
 #include "foundation/system/MessageBoxes.h"
 
@@ -22,9 +22,14 @@ InnerTextResult findInnerText(const std::wstring& text, const std::wstring& star
     return InnerTextResult::Found;
 }
 
+std::wstring innerTextFailure(InnerTextResult result, const std::wstring& text, const std::wstring& endTag) {
+    if (result == InnerTextResult::NoStart) return text.substr(0, kShownPageLength);
+    if (result == InnerTextResult::NoEnd) return endTag;
+    return std::wstring();
+}
+
 void showInnerTextFailure(InnerTextResult result, const std::wstring& text, const std::wstring& endTag) {
-    if (result == InnerTextResult::NoStart) showMessageW(text.substr(0, kShownPageLength));
-    if (result == InnerTextResult::NoEnd) showMessageW(endTag);
+    if (result != InnerTextResult::Found) showMessageW(innerTextFailure(result, text, endTag));
 }
 
 std::wstring getInnerTextReported(const std::wstring& text, const std::wstring& startTag, const std::wstring& endTag,
