@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "foundation/text/SentenceBoundaries.h"
+#include "texteditor/editor/HiddenCaret.h"
 #include "texteditor/editor/TextEditor.h"
 
 namespace {
@@ -35,13 +36,16 @@ void TextEditor::moveCaret(int key) {
             const int step = std::max(rows / 5, 2);
             const int dir = key == VK_NEXT ? 1 : -1;
             scrollBar.holdRedraw();  // the bar is drawn once, at its final place
-            for (int i = 0; i < rows / step; ++i) {
-                scroll(0, dir * step, false);
-                update();
-            }
-            for (int i = 0; i < rows % step; ++i) {
-                scroll(0, dir, false);
-                update();
+            {
+                const HiddenCaret hidden(m_hWnd);
+                for (int i = 0; i < rows / step; ++i) {
+                    scroll(0, dir * step, false);
+                    update();
+                }
+                for (int i = 0; i < rows % step; ++i) {
+                    scroll(0, dir, false);
+                    update();
+                }
             }
             scrollBar.releaseRedraw(m_hWnd);
             if (scrollBar.verticalPosition == 0) {

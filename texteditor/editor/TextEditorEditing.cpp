@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "texteditor/editor/HiddenCaret.h"
 #include "texteditor/editor/SingleLineText.h"
 #include "texteditor/editor/TextEditor.h"
 
@@ -56,29 +57,28 @@ void TextEditor::setCaretPosition(uint32_t offset) { select(offset, offset); }
 
 void TextEditor::ensureCaretVisible() {
     if (!m_hWnd) return;
-    bool scrolled = false;
+    int dx = 0;
     if (!wrapAtWindow) {
         const int left = getTextLeft();
         const int right = left + getTextAreaWidth();
         if (selection.caretX < left) {
-            scrolled |= scrollBar.scrollBy(selection.caretX - left, 0);
+            dx = selection.caretX - left;
         } else if (selection.caretX > right) {
-            scrolled |= scrollBar.scrollBy(selection.caretX - right, 0);
+            dx = selection.caretX - right;
         }
     }
     const int row = static_cast<int>(getWrappedRow(selection.caretLine, selection.caretColumn));
     const int first = scrollBar.verticalPosition;
     const int last = first + scrollBar.verticalPage - 2;
+    int dy = 0;
     if (row < first) {
-        scrolled |= scrollBar.scrollBy(0, row - first);
+        dy = row - first;
     } else if (row > last && scrollBar.verticalPage > 1) {
-        scrolled |= scrollBar.scrollBy(0, row - last);
+        dy = row - last;
     }
-    if (scrolled) {
-        updateScrollBars();
-        updateCaret();
-        repaintAll();
-    }
+    // A short move shifts what is on screen and paints only the rows that come into view
+    // (stepping through sentences moves a row or two at a time); a long one repaints.
+    if (dx != 0 || dy != 0) scroll(dx, dy, false);
 }
 
 void TextEditor::scrollToCaret() {
@@ -88,9 +88,12 @@ void TextEditor::scrollToCaret() {
     const int distance = row - quarter - scrollBar.verticalPosition;
     if (std::abs(distance) <= 100) {
         scrollBar.holdRedraw();  // the bar is drawn once, at its final place
-        for (int i = 0; i < std::abs(distance); ++i) {
-            scroll(0, distance > 0 ? 1 : -1, false);
-            update();
+        {
+            const HiddenCaret hidden(m_hWnd);
+            for (int i = 0; i < std::abs(distance); ++i) {
+                scroll(0, distance > 0 ? 1 : -1, false);
+                update();
+            }
         }
         scrollBar.releaseRedraw(m_hWnd);
     } else {

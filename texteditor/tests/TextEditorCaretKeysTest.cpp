@@ -130,6 +130,45 @@ TEST(TextEditorCaretKeys, PageDownMovesTheViewAndTheCaretByAPage) {
     EXPECT_EQ(f.editor.getCaretPosition(), 0u);  // at the top the caret goes to the first row
 }
 
+TEST(TextEditorCaretKeys, PagingInStridesLeavesTheCaretShown) {
+    PointerFixture f(300, 120);
+    std::wstring text;
+    for (int i = 0; i < 60; ++i) text += L"row " + std::to_wstring(i % 10) + L"\r\n";
+    f.editor.setText(text);
+    ::ShowWindow(f.frame.m_hWnd, SW_SHOW);
+    ::SetFocus(f.editor.m_hWnd);
+    // The caret stands past a line's text, on the background, so a shown caret changes
+    // the pixel under it. No messages are pumped here, so it does not blink meanwhile.
+    const auto pixelUnderCaret = [&] {
+        const SelectionState& state = f.editor.getSelectionState();
+        HDC dc = ::GetDC(f.editor.m_hWnd);
+        const COLORREF color = ::GetPixel(dc, state.caretX, state.caretY + f.lineHeight() / 2);
+        ::ReleaseDC(f.editor.m_hWnd, dc);
+        return color;
+    };
+    const auto caretShown = [&] {
+        const COLORREF shown = pixelUnderCaret();
+        ::HideCaret(f.editor.m_hWnd);
+        const COLORREF hidden = pixelUnderCaret();
+        ::ShowCaret(f.editor.m_hWnd);
+        return shown != hidden;
+    };
+    f.editor.setCaretPosition(5);  // the end of the first line
+    ::UpdateWindow(f.editor.m_hWnd);
+    ASSERT_TRUE(caretShown());
+    f.editor.moveCaret(VK_NEXT);
+    ::UpdateWindow(f.editor.m_hWnd);
+    EXPECT_GT(f.editor.getFirstVisibleRow(), 0);
+    EXPECT_TRUE(caretShown());
+    f.editor.moveCaret(VK_PRIOR);
+    ::UpdateWindow(f.editor.m_hWnd);
+    EXPECT_TRUE(caretShown());
+    f.editor.setCaretPosition(f.editor.getTextLength() - 2);
+    f.editor.scrollToCaret();
+    ::UpdateWindow(f.editor.m_hWnd);
+    EXPECT_TRUE(caretShown());
+}
+
 TEST(TextEditorCaretKeys, MovesHandOverTheTextBetweenTheOldStartAndTheCaret) {
     NotificationFrame frame;
     RecordingEditor editor;

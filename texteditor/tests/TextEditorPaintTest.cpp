@@ -355,3 +355,46 @@ TEST(TextEditorPaint, AWindowPaintOfABandShowsTheSamePixelsAsTheWholeEditorDrawn
         EXPECT_EQ(differing, 0) << band.left << "," << band.top;
     }
 }
+
+TEST(TextEditorPaint, SelectingBelowTheViewShiftsItARowAtATimeAndTheWindowShowsTheWholeEditor) {
+    EditorFixture f(320, 200);
+    f.editor.setLineNumbersVisible(true);
+    std::wstring text;
+    for (int i = 0; i < 60; ++i) text += L"sentence " + std::to_wstring(i) + L" of the lesson\r\n";
+    f.editor.setText(text);
+    // The frame holds the whole editor, so that nothing of it is clipped away from the shifts.
+    ::SetWindowPos(f.frame.m_hWnd, HWND_TOP, 0, 0, 480, 360, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    ::UpdateWindow(f.frame.m_hWnd);
+    pumpMessages();
+    const int visible = f.editor.getVisibleRows();
+    ASSERT_GT(visible, 3);
+    const auto lineStart = [&](int line) {
+        return static_cast<uint32_t>(f.send(EM_LINEINDEX, static_cast<WPARAM>(line)));
+    };
+    // Step through the lines as the sentence keys do; past the view each step moves it one row.
+    for (int line = 0; line < visible + 5; ++line) {
+        const int before = f.editor.getFirstVisibleRow();
+        f.editor.select(lineStart(line), lineStart(line + 1));
+        ::UpdateWindow(f.editor.m_hWnd);
+        EXPECT_LE(f.editor.getFirstVisibleRow() - before, 1) << line;
+    }
+    EXPECT_GT(f.editor.getFirstVisibleRow(), 0);
+    // A jump of a few rows shifts too, and paints the rows uncovered between.
+    for (int line = visible + 8; line < visible + 20; line += 4) {
+        f.editor.select(lineStart(line), lineStart(line + 1));
+        ::UpdateWindow(f.editor.m_hWnd);
+    }
+
+    // What the window shows after the shifts is what drawing the whole editor gives.
+    const RECT client = f.editor.getClientRect();
+    const Frame whole(f.editor);
+    Graphics shown(client.right, client.bottom);
+    HDC window = ::GetDC(f.editor.m_hWnd);
+    ::BitBlt(shown.getHDC(), 0, 0, client.right, client.bottom, window, 0, 0, SRCCOPY);
+    ::ReleaseDC(f.editor.m_hWnd, window);
+    int differing = 0;
+    for (int y = 0; y < client.bottom; ++y) {
+        for (int x = 0; x < client.right; ++x) differing += ::GetPixel(shown.getHDC(), x, y) != whole.at(x, y) ? 1 : 0;
+    }
+    EXPECT_EQ(differing, 0);
+}
