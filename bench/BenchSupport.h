@@ -29,6 +29,31 @@ inline size_t privateBytes() {
     return std::max<size_t>(counters.PrivateUsage, counters.PagefileUsage);
 }
 
+// What the window system alone spends drawing a window's vertical scroll bar at a new
+// position (SetScrollInfo with redraw), averaged over `times`; the bar is put back as it
+// was. Every scroll of a view pays this once, whichever control owns the bar, so the
+// reports show it beside the times that include it.
+inline double scrollBarRedrawMs(HWND window, int times = 40) {
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_ALL;
+    if (!::GetScrollInfo(window, SB_VERT, &info)) return 0;
+    const int original = info.nPos;
+    const int other = original > info.nMin ? original - 1 : original + 1;
+    double total = 0;
+    for (int i = 0; i < times; ++i) {
+        info.fMask = SIF_POS;
+        info.nPos = i % 2 == 0 ? other : original;
+        const BenchClock::time_point start = BenchClock::now();
+        ::SetScrollInfo(window, SB_VERT, &info, TRUE);
+        total += millisecondsSince(start);
+    }
+    info.fMask = SIF_POS;
+    info.nPos = original;
+    ::SetScrollInfo(window, SB_VERT, &info, TRUE);
+    return total / times;
+}
+
 // Writes interleaved 16-bit samples as a PCM WAV file.
 inline void writeWav(const std::wstring& path, const std::vector<short>& samples, unsigned rate,
                      unsigned channels) {

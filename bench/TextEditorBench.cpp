@@ -83,6 +83,7 @@ struct Results {
     Timing repaint;
     Timing pageDown;
     bool pageDownMoved = false;
+    double barRedrawMs = 0;
     double undoMs = 0;
     int undoSteps = 0;
     bool restored = false;
@@ -144,6 +145,8 @@ Results measure(EditorUnderTest& editor, HWND frame, const std::wstring& path) {
     });
     results.pageDownMoved = editor.getFirstVisibleRow() != firstRow;
     settle(window);
+    results.barRedrawMs = scrollBarRedrawMs(window);
+    settle(window);
 
     editor.moveCaret(editor.getLength());
     settle(window);
@@ -202,6 +205,8 @@ void report(const Results& ours, const Results& theirs) {
     printTiming("keystroke with its repaint, middle", ours.keystroke, theirs.keystroke, 5);
     printTiming("full repaint", ours.repaint, theirs.repaint, 8);
     printTiming("page-down with its repaint", ours.pageDown, theirs.pageDown, 8, ours.pageDownMoved);
+    std::printf("%-44s %8.3f %8s   %9.3f %9s   (the window system's own share of each scroll)\n",
+                "  of which one scroll-bar redraw", ours.barRedrawMs, "", theirs.barRedrawMs, "");
     std::printf("%-44s %8.1f %8s   %9.1f %9s\n", "undo all the typing", ours.undoMs, "", theirs.undoMs, "");
     std::printf("%-44s %17d   %19d\n", "undo steps for the typed characters", ours.undoSteps,
                 theirs.undoSteps);
