@@ -1,6 +1,7 @@
 #include "downloaders/table/AbstractDownloader.h"
 
 #include "downloaders/http/InternetDownload.h"
+#include "downloaders/table/UrlBarLayout.h"
 #include "downloaders/table/UrlScheme.h"
 #include "foundation/encoding/StringConversion.h"
 #include "foundation/html/HTMLParser.h"
@@ -12,7 +13,6 @@ namespace {
 
 const int kWidth = 640;
 const int kHeight = 480;
-const int kTableTop = 60;
 
 const wchar_t kUnsupportedUrl[] =
     L"\u3053\u306E URL \u306F\u30B5\u30DD\u30FC\u30C8\u3057\u3066\u307E\u305B\u3093(\u00B4\u30FB\u03C9\u30FB`)\uFF01";
@@ -42,10 +42,7 @@ void AbstractDownloader::stopWorker() {
 
 bool AbstractDownloader::createContents() {
     mUi.attach(m_hWnd);
-    createLabel(m_hWnd, L"URL:", 4, 6, 28, 18);
-    mUrlField.create(m_hWnd, 50, 4, 390, 20);
-    mUrlField.setSingleLine();
-    mAnalyzeButton.create(m_hWnd, L"Analyze", 444, 4, 64, 20);
+    createUrlBar(m_hWnd, mUrlField, mAnalyzeButton);
     mDownloadButton.create(m_hWnd, L"Download", 55, 28, 80, 20);
     mStopButton.create(m_hWnd, L"Stop", 143, 28, 80, 20);
     mDeleteButton.create(m_hWnd, L"Delete", 231, 28, 80, 20);
@@ -62,7 +59,7 @@ bool AbstractDownloader::createContents() {
     mTable.addChangeListener(this);
     centreOnDesktop(kWidth, kHeight);
     const RECT client = getClientRect();
-    mTable.setBounds(0, kTableTop, client.right, client.bottom - kTableTop);
+    mTable.setBounds(0, kDownloaderTableTop, client.right, client.bottom - kDownloaderTableTop);
     setTitle(L"WebDownloader");
     onContentsCreated();
     return true;
@@ -70,11 +67,7 @@ bool AbstractDownloader::createContents() {
 
 void AbstractDownloader::onSize(WPARAM, LPARAM lParam) {
     if (!mTable.m_hWnd) return;
-    const int width = LOWORD(lParam);
-    const int height = HIWORD(lParam);
-    mUrlField.setBounds(32, 4, width - 112, 20);
-    ::SetWindowPos(mAnalyzeButton.m_hWnd, nullptr, width - 76, 4, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    mTable.setBounds(0, kTableTop, width, height - kTableTop);
+    layOutUrlBarAndTable(mUrlField, mAnalyzeButton, mTable, LOWORD(lParam), HIWORD(lParam));
 }
 
 bool AbstractDownloader::onCommand(HWND control, int id, int code) {

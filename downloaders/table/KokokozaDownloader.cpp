@@ -6,6 +6,7 @@
 #include "downloaders/table/LecturePages.h"
 #include "downloaders/table/OutsideTool.h"
 #include "downloaders/table/SafeText.h"
+#include "downloaders/table/UrlBarLayout.h"
 #include "foundation/encoding/StringConversion.h"
 #include "foundation/system/ModulePath.h"
 #include "foundation/system/PathUtils.h"
@@ -16,7 +17,6 @@ namespace {
 
 const int kWidth = 640;
 const int kHeight = 480;
-const int kTableTop = 60;
 const int kChapters = 1;
 
 std::atomic<int> gToolRuns{0};
@@ -51,11 +51,8 @@ int KokokozaDownloader::toolRunCount() { return gToolRuns; }
 
 bool KokokozaDownloader::createContents() {
     mUi.attach(m_hWnd);
-    createLabel(m_hWnd, L"URL:", 4, 6, 28, 18);
-    mUrlField.create(m_hWnd, 50, 4, 390, 20);
-    mUrlField.setSingleLine();
+    createUrlBar(m_hWnd, mUrlField, mAnalyzeButton);
     mUrlField.setText(mUrl);
-    mAnalyzeButton.create(m_hWnd, L"Analyze", 444, 4, 64, 20);
     mDownloadButton.create(m_hWnd, L"Download", 55, 28, 80, 20);
     mStopButton.create(m_hWnd, L"Stop", 143, 28, 80, 20);
     mStopButton.setEnabled(false);
@@ -68,7 +65,7 @@ bool KokokozaDownloader::createContents() {
     fillTable();
     centreOnDesktop(kWidth, kHeight);
     const RECT client = getClientRect();
-    mTable.setBounds(0, kTableTop, client.right, client.bottom - kTableTop);
+    mTable.setBounds(0, kDownloaderTableTop, client.right, client.bottom - kDownloaderTableTop);
     setTitle(L"Kokokoza Downloader");
     return true;
 }
@@ -84,11 +81,7 @@ void KokokozaDownloader::fillTable() {
 
 void KokokozaDownloader::onSize(WPARAM, LPARAM lParam) {
     if (!mTable.m_hWnd) return;
-    const int width = LOWORD(lParam);
-    const int height = HIWORD(lParam);
-    mUrlField.setBounds(32, 4, width - 112, 20);
-    ::SetWindowPos(mAnalyzeButton.m_hWnd, nullptr, width - 76, 4, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    mTable.setBounds(0, kTableTop, width, height - kTableTop);
+    layOutUrlBarAndTable(mUrlField, mAnalyzeButton, mTable, LOWORD(lParam), HIWORD(lParam));
 }
 
 bool KokokozaDownloader::onCommand(HWND control, int id, int code) {
