@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "foundation/system/CommandLine.h"
+#include "testsupport/TestFiles.h"
 
 namespace {
 
@@ -42,11 +43,6 @@ std::string flvTag(int type, uint8_t firstDataByte, const std::string& payload, 
     out += payload;
     putBigEndian(out, static_cast<uint32_t>(11 + payload.size() + 1), 4);
     return out;
-}
-
-std::string readFileBytes(const std::wstring& path) {
-    std::ifstream in(path.c_str(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 void writeFileBytes(const std::wstring& path, const std::string& bytes) {

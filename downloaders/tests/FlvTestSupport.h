@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "testsupport/TestFiles.h"
+
 // The 9-byte header with its given version and claimed size, padded to that size, then
 // the first previous-tag size (0).
 std::string flvHeader(uint8_t version = 1, uint32_t headerSize = 9);
@@ -14,7 +16,6 @@ std::string flvHeader(uint8_t version = 1, uint32_t headerSize = 9);
 // payload, then the previous-tag size that closes it.
 std::string flvTag(int type, uint8_t firstDataByte, const std::string& payload, uint32_t timestamp = 0);
 
-std::string readFileBytes(const std::wstring& path);
 void writeFileBytes(const std::wstring& path, const std::string& bytes);
 
 // A mono 16-bit WAV of a tone, `samples` long at 22050 Hz.

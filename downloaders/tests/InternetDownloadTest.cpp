@@ -8,14 +8,10 @@
 
 #include "downloaders/http/InternetDownload.h"
 #include "testsupport/LocalHttpServer.h"
+#include "testsupport/TestFiles.h"
 #include "testsupport/TestWindows.h"
 
 namespace {
-
-std::string readFileBytes(const std::wstring& path) {
-    std::ifstream in(path.c_str(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 std::string bigBody(size_t size) {
     std::string body;

@@ -13,6 +13,7 @@
 #include "player/app/Settings.h"
 #include "player/lyrics/SentenceListFile.h"
 #include "testsupport/LocalHttpServer.h"
+#include "testsupport/TestFiles.h"
 #include "testsupport/TestWindows.h"
 #include "toolkit/widgets/Weekdays.h"
 
@@ -36,11 +37,6 @@ const char kArticle[] =
 const char kNewsList[] =
     "[{\"date\": \"2003/30\", \"time\": \"03:12\", \"category\": \"Society: Life\", "
     "\"title\": \"Cherry <b>blossoms</b>: A&amp;B\"}]";
-
-std::string readFileBytes(const std::wstring& path) {
-    std::ifstream in(path.c_str(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 Date day(int year, int month, int dayOfMonth) {
     Date date;

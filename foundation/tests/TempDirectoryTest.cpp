@@ -4,13 +4,8 @@
 
 #include <fstream>
 
+#include "foundation/system/PathUtils.h"
 #include "testsupport/TestWindows.h"
-
-namespace {
-
-bool exists(const std::wstring& path) { return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-}  // namespace
 
 // The scratch folder of the tests removes only itself, also when it holds folders
 // deeper than the classic path limit.
@@ -33,7 +28,7 @@ TEST(TempDirectory, RemovesDeepTreesAndNothingBeside) {
         std::ofstream(scratch.file(L"readonly.txt").c_str()) << "y";
         ::SetFileAttributesW(scratch.file(L"readonly.txt").c_str(), FILE_ATTRIBUTE_READONLY);
     }
-    EXPECT_FALSE(exists(removed));
-    EXPECT_TRUE(exists(keep));
-    EXPECT_TRUE(exists(L"Plugins"));  // the run folder the tests run in is untouched
+    EXPECT_FALSE(fileExists(removed));
+    EXPECT_TRUE(fileExists(keep));
+    EXPECT_TRUE(fileExists(L"Plugins"));  // the run folder the tests run in is untouched
 }

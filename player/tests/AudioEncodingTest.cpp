@@ -3,6 +3,7 @@
 // volume, and no failure leaves a file behind or passes for success.
 #include <cmath>
 
+#include "foundation/system/PathUtils.h"
 #include "player/audio/BassFunctions.h"
 #include "player/tests/AudioTestSupport.h"
 #include "testsupport/TestWindows.h"
@@ -10,8 +11,6 @@
 namespace {
 
 using AudioEncodingTest = AudioPlayerTest;
-
-bool exists(const std::wstring& path) { return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 // Pumps the encoder as the converting dialog does, then ends it.
 bool encodeAll(BassPlayer& player) {
@@ -119,7 +118,7 @@ TEST_F(AudioEncodingTest, MissingLameIsReportedAndNothingStarts) {
     ASSERT_EQ(1u, shown.size());
     EXPECT_EQ(L"Plugins フォルダーに lame.exe ファイルを入れてください。", shown[0].text);
     EXPECT_EQ(L"lame.exe was not found in the plugins folder", shown[0].caption);
-    EXPECT_FALSE(exists(temp.file(L"out.mp3")));
+    EXPECT_FALSE(fileExists(temp.file(L"out.mp3")));
     EXPECT_FALSE(mPlayer->encodeStep());
 }
 
@@ -133,7 +132,7 @@ TEST_F(AudioEncodingTest, AFailingEncoderIsNotSuccessAndLeavesNoFile) {
     ASSERT_TRUE(mPlayer->encode(output, L"Plugins/lame --this-option-does-not-exist - \"" + output + L"\"",
                                 BASS_ENCODE_AUTOFREE));
     EXPECT_FALSE(encodeAll(*mPlayer));
-    EXPECT_FALSE(exists(output));
+    EXPECT_FALSE(fileExists(output));
     std::vector<MessageBoxRequest> shown = takeShownMessages();
     ASSERT_EQ(1u, shown.size());
     EXPECT_EQ(L"Error", shown[0].caption);
@@ -150,7 +149,7 @@ TEST_F(AudioEncodingTest, AnEncoderThatCannotStartIsReported) {
     ASSERT_EQ(1u, shown.size());
     EXPECT_EQ(0u, shown[0].text.find(L"BASS_Encode_Start\n\n(error code: "));
     EXPECT_FALSE(mPlayer->encodeStep());
-    EXPECT_FALSE(exists(output));
+    EXPECT_FALSE(fileExists(output));
 }
 
 }  // namespace

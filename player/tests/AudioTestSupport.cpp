@@ -7,6 +7,7 @@
 
 #include "player/audio/BassFunctions.h"
 #include "player/audio/BassSystem.h"
+#include "testsupport/TestFiles.h"
 #include "testsupport/TestWindows.h"
 
 std::wstring audioFixture(const wchar_t* name) { return std::wstring(TEST_FIXTURES_DIR) + L"\\audio\\" + name; }
@@ -87,11 +88,6 @@ double measureRms(const std::vector<short>& samples, unsigned channels, size_t s
         sum += v * v;
     }
     return std::sqrt(sum / static_cast<double>(frames - 2 * skipFrames));
-}
-
-std::string readFileBytes(const std::wstring& path) {
-    std::ifstream in(path.c_str(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 std::vector<std::wstring> listFolder(const std::wstring& folder) {

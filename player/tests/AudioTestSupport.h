@@ -12,6 +12,7 @@
 
 #include "player/audio/BassPlayer.h"
 #include "player/audio/BassTypes.h"
+#include "testsupport/TestFiles.h"
 
 // 3 s of a 440 Hz tone at half scale, stereo, 44.1 kHz, in each format.
 std::wstring audioFixture(const wchar_t* name);
@@ -53,8 +54,6 @@ private:
     Pointer mSaved;
 };
 
-// Every byte of a file; empty when it can't be read.
-std::string readFileBytes(const std::wstring& path);
 // The names in a folder, sorted, without "." and "..".
 std::vector<std::wstring> listFolder(const std::wstring& folder);
 

@@ -9,29 +9,18 @@
 #include <vector>
 
 #include "foundation/encoding/StringConversion.h"
+#include "foundation/system/PathUtils.h"
 #include "foundation/xml/XMLParser.h"
 #include "player/lyrics/LrcTimeTag.h"
 #include "player/lyrics/LyricsInfoManager.h"
 #include "player/lyrics/LyricsWrapping.h"
 #include "player/tests/MainWindowTestSupport.h"
+#include "testsupport/TestFiles.h"
 #include "testsupport/TestWindows.h"
 
 namespace {
 
 using Lines = std::vector<std::wstring>;
-
-std::string bytesOf(const std::wstring& path) {
-    std::string bytes;
-    std::FILE* file = ::_wfopen(path.c_str(), L"rb");
-    if (file == nullptr) return bytes;
-    char buffer[4096];
-    size_t read = 0;
-    while ((read = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, read);
-    std::fclose(file);
-    return bytes;
-}
-
-bool exists(const std::wstring& path) { return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 Lines wrapped(const std::wstring& text, int fontSize, int width) {
     Lines lines;
@@ -145,7 +134,7 @@ TEST(LrcFile, EachPlayerFormatOfTheResourcesWritesItsEncodingAndTags) {
         list.setPlayerFormatIndex(static_cast<int>(i));
         const std::wstring path = dir.file(L"format" + std::to_wstring(i) + L".lrc");
         ASSERT_TRUE(list.writeLrc(path));
-        const std::string bytes = bytesOf(path);
+        const std::string bytes = readFileBytes(path);
         ASSERT_EQ(bytes.compare(0, e.mark.size(), e.mark), 0);
         const std::string body = bytes.substr(e.mark.size());
         const std::wstring text =
@@ -165,8 +154,8 @@ TEST(LrcFile, WrappedLinesShareTheirSentencesTimeInEqualSteps) {
     list.setEntries({kJapanese15, L"second"}, {0, 3000, 3500});
     ASSERT_TRUE(list.writeLrc(dir.file(L"steps.lrc")));
     const std::string third = "\xE3\x81\x95\xE3\x81\x97\xE3\x81\x99\xE3\x81\x9B\xE3\x81\x9D";
-    EXPECT_EQ(bytesOf(dir.file(L"steps.lrc")).substr(0, 11), "[00:00.00]\xE3");
-    const std::string written = bytesOf(dir.file(L"steps.lrc"));
+    EXPECT_EQ(readFileBytes(dir.file(L"steps.lrc")).substr(0, 11), "[00:00.00]\xE3");
+    const std::string written = readFileBytes(dir.file(L"steps.lrc"));
     EXPECT_NE(written.find("\r\n[00:01.00]\xE3\x81\x8B"), std::string::npos);
     EXPECT_NE(written.find("\r\n[00:02.00]" + third + "\r\n[00:03.00]second\r\n"), std::string::npos);
 
@@ -174,7 +163,7 @@ TEST(LrcFile, WrappedLinesShareTheirSentencesTimeInEqualSteps) {
     // wrapped around past 2^32 ms.
     list.setEntries({kJapanese15}, {5000, 3000});
     ASSERT_TRUE(list.writeLrc(dir.file(L"back.lrc")));
-    const std::string back = bytesOf(dir.file(L"back.lrc"));
+    const std::string back = readFileBytes(dir.file(L"back.lrc"));
     size_t count = 0;
     for (size_t at = back.find("[00:05.00]"); at != std::string::npos; at = back.find("[00:05.00]", at + 1)) ++count;
     EXPECT_EQ(count, 3u);
@@ -186,7 +175,7 @@ TEST(LrcFile, RefusesWhatItCannotWriteAndLeavesNoFile) {
     LyricsInfoManager binary = listWithFormat(L"name='x' encoding='Binary'");
     binary.setEntries({L"text"}, {0, 1000});
     EXPECT_FALSE(binary.writeLrc(dir.file(L"binary.lrc")));
-    EXPECT_FALSE(exists(dir.file(L"binary.lrc")));
+    EXPECT_FALSE(fileExists(dir.file(L"binary.lrc")));
 
     LyricsInfoManager unnamed = listWithFormat(L"encoding='UTF-8'");
     unnamed.setEntries({L"text"}, {0, 1000});
@@ -196,8 +185,8 @@ TEST(LrcFile, RefusesWhatItCannotWriteAndLeavesNoFile) {
     empty.setPlayerFormatIndex(1);
     empty.setEntries({L"text"}, {0, 1000});
     EXPECT_FALSE(empty.writeLrc(dir.file(L"empty.lrc")));
-    EXPECT_FALSE(exists(dir.file(L"unnamed.lrc")));
-    EXPECT_FALSE(exists(dir.file(L"empty.lrc")));
+    EXPECT_FALSE(fileExists(dir.file(L"unnamed.lrc")));
+    EXPECT_FALSE(fileExists(dir.file(L"empty.lrc")));
     EXPECT_FALSE(empty.writeLrc(dir.file(L"no-such-folder\\x.lrc")));
 }
 
@@ -211,8 +200,8 @@ TEST(LrcFile, ALongPathIsWrittenWholeWithItsExtensionReplaced) {
     LyricsInfoManager list = listWithFormat(L"name='x' encoding='ANSI'");
     list.setEntries({L"one"}, {1000, 2000});
     ASSERT_TRUE(list.writeLrc(stem + L".txt"));
-    EXPECT_EQ(bytesOf(stem + L".lrc"), "[00:01.00]one\r\n");
-    EXPECT_FALSE(exists(stem + L".txt"));
+    EXPECT_EQ(readFileBytes(stem + L".lrc"), "[00:01.00]one\r\n");
+    EXPECT_FALSE(fileExists(stem + L".txt"));
     WIN32_FIND_DATAW found{};
     HANDLE search = ::FindFirstFileW((folder + L"\\*").c_str(), &found);
     ASSERT_NE(search, INVALID_HANDLE_VALUE);
@@ -231,8 +220,8 @@ TEST_F(MainWindowTest, ExportsItsSentencesAsLrcWithEndMarksAndTheAudioEnd) {
     ASSERT_TRUE(main->openFile(audio));
     // The name the save dialog gives for "lesson.lrc" typed with its extension.
     ASSERT_TRUE(main->exportLrcTo(dir.file(L"lesson.lrc.lrc")));
-    EXPECT_FALSE(exists(dir.file(L"lesson.lrc.lrc")));
+    EXPECT_FALSE(fileExists(dir.file(L"lesson.lrc.lrc")));
     // The first format of the resources: UTF-8 with "." before the hundredths.
-    EXPECT_EQ(bytesOf(dir.file(L"lesson.lrc")), "[00:00.50]One. \r\n[00:01.20]\r\n[00:02.00]Two.\r\n");
+    EXPECT_EQ(readFileBytes(dir.file(L"lesson.lrc")), "[00:00.50]One. \r\n[00:01.20]\r\n[00:02.00]Two.\r\n");
     EXPECT_TRUE(takeShownMessages().empty());
 }

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "foundation/encoding/TextFile.h"
 #include "foundation/system/PathResolution.h"
 #include "foundation/system/PathUtils.h"
-#include "foundation/encoding/TextFile.h"
 #include "player/lyrics/LyricsInfoManager.h"
 #include "player/lyrics/LyricsLoader.h"
 #include "player/lyrics/SentenceListFile.h"
@@ -21,16 +21,12 @@
 #include "player/mp3/MP3_ID3Manager.h"
 #include "player/tests/Id3TestSupport.h"
 #include "player/tests/LyricsTestSupport.h"
+#include "testsupport/TestFiles.h"
 #include "testsupport/TestWindows.h"
 
 namespace {
 
 const std::wstring kTone = std::wstring(TEST_FIXTURES_DIR) + L"\\audio\\tone440-3s.mp3";
-
-std::string fileBytes(const std::wstring& path) {
-    std::ifstream in(path.c_str(), std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
 
 void writeList(const std::wstring& path, const std::wstring& audio, const std::vector<SentenceListRow>& rows) {
     ASSERT_TRUE(writeTextFile(path, buildSentenceListXml(audio, Element(L"WordList"), ID3TagModel(), rows),
@@ -85,7 +81,7 @@ TEST_F(LyricsLoaderTest, SavedListReadsBackWithEveryTimeAndText) {
     word->setAttribute(L"level", L"3");
     wordList.appendChild(word);
     ASSERT_TRUE(loader.writeXmlLyrics());
-    const std::string written = fileBytes(listPath);
+    const std::string written = readFileBytes(listPath);
     ASSERT_GT(written.size(), 4u);
     EXPECT_EQ(written.substr(0, 4), std::string("\xFF\xFE<\0", 4)) << "UTF-16LE with its byte-order mark";
 
@@ -109,7 +105,7 @@ TEST_F(LyricsLoaderTest, SavedListReadsBackWithEveryTimeAndText) {
     EXPECT_EQ(wordList.toXML(), savedWords);
 
     ASSERT_TRUE(loader.writeXmlLyrics());
-    EXPECT_EQ(fileBytes(listPath), written) << "saving what was read writes the same file";
+    EXPECT_EQ(readFileBytes(listPath), written) << "saving what was read writes the same file";
 }
 
 TEST_F(LyricsLoaderTest, SentencesComeFromTheListThenSyltThenUslt) {
@@ -210,12 +206,12 @@ TEST_F(LyricsLoaderTest, AFailedSaveKeepsTheFileAndSaysSo) {
     audioPath = kTone;
     listPath = temp.file(L"kept.xml");
     writeList(listPath, L"kept.mp3", {{L"00:01:00", L"", L"Learner's work.", L"", L""}});
-    const std::string before = fileBytes(listPath);
+    const std::string before = readFileBytes(listPath);
     ::SetFileAttributesW(listPath.c_str(), FILE_ATTRIBUTE_READONLY);
     fill(3);
     EXPECT_FALSE(loader.writeXmlLyrics());
     ::SetFileAttributesW(listPath.c_str(), FILE_ATTRIBUTE_NORMAL);
-    EXPECT_EQ(fileBytes(listPath), before);
+    EXPECT_EQ(readFileBytes(listPath), before);
     const std::vector<MessageBoxRequest> shown = takeShownMessages();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].text, listPath + L"\r\nファイルの作成に失敗しました。");

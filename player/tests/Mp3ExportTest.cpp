@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "foundation/encoding/StringConversion.h"
+#include "foundation/system/PathUtils.h"
 #include "player/audio/BassTypes.h"
 #include "player/audio/ConvertingDialog.h"
 #include "player/lyrics/LrcTimeTag.h"
@@ -19,8 +20,6 @@
 #include "testsupport/TestWindows.h"
 
 namespace {
-
-bool exists(const std::wstring& path) { return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 // Watches the converting dialog from a thread timer, which its modal loop dispatches:
 // records the bar's texts and, when asked, presses Cancel once the bar has moved.
@@ -125,7 +124,7 @@ TEST_F(Mp3Export, AtTempo80TheMp3Lasts125PercentAndItsLyricsAreScaled) {
     EXPECT_EQ(lyrics.getText(2), L"\u4E09\u3064\u76EE\u3002");
 
     // Kept for mutagen, which reads it after the tests (see fixtures/id3).
-    if (exists(id3test::madeFixture(L"ours"))) {
+    if (fileExists(id3test::madeFixture(L"ours"))) {
         EXPECT_TRUE(::CopyFileW(output.c_str(), id3test::madeFixture(L"ours\\export-tempo80.mp3").c_str(), FALSE));
     }
 }
@@ -136,7 +135,7 @@ TEST_F(Mp3Export, CancellingHalfWayLeavesNoFile) {
     ProgressWatch watch(true);
     EXPECT_FALSE(main->exportMp3To(output));
     EXPECT_TRUE(watch.cancelled);
-    EXPECT_FALSE(exists(output));
+    EXPECT_FALSE(fileExists(output));
     // Nor the encoder's own working file.
     std::vector<std::wstring> left = listFolder(dir.path());
     left.erase(std::remove(left.begin(), left.end(), L"settings.ini"), left.end());
@@ -152,7 +151,7 @@ TEST_F(Mp3Export, AnEncoderThatCannotStartLeavesNoCopyOfTheSource) {
     const bool exported = main->exportMp3To(dir.file(L"out.mp3"));
     ::SetCurrentDirectoryW(runFolder);
     EXPECT_FALSE(exported);
-    EXPECT_FALSE(exists(dir.file(L"out.mp3")));
+    EXPECT_FALSE(fileExists(dir.file(L"out.mp3")));
     std::vector<MessageBoxRequest> shown = takeShownMessages();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].caption, L"lame.exe was not found in the plugins folder");
@@ -174,7 +173,7 @@ TEST_F(Mp3Export, AFailingEncoderEndsTheDialogAsNotAccepted) {
     ConvertingDialog dialog(&main->getPlayer());
     EXPECT_FALSE(showModalDialog(main->m_hWnd, dialog));
     EXPECT_FALSE(dialog.isOutputInPlace());
-    EXPECT_FALSE(exists(output));
+    EXPECT_FALSE(fileExists(output));
     std::vector<MessageBoxRequest> shown = takeShownMessages();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_NE(shown[0].text.find(L"BASS_Encode_Stop"), std::wstring::npos);

@@ -17,22 +17,12 @@
 #include "player/lyrics/PlayListReading.h"
 #include "player/tests/LyricsTestSupport.h"
 #include "player/tests/MainWindowTestSupport.h"
+#include "testsupport/TestFiles.h"
 #include "testsupport/TestWindows.h"
 
 namespace {
 
 using Lines = std::vector<std::wstring>;
-
-std::string bytesOf(const std::wstring& path) {
-    std::string bytes;
-    std::FILE* file = ::_wfopen(path.c_str(), L"rb");
-    if (file == nullptr) return bytes;
-    char buffer[4096];
-    size_t read = 0;
-    while ((read = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, read);
-    std::fclose(file);
-    return bytes;
-}
 
 void writeBytesTo(const std::wstring& path, const std::string& bytes) {
     std::FILE* file = ::_wfopen(path.c_str(), L"wb");
@@ -214,7 +204,7 @@ TEST_F(MainWindowTest, SavingAPlayListWritesAnsiAndRestoresTheConversionCodePage
         const std::wstring list = dir.file(L"saved.m3u");
         ASSERT_TRUE(main->savePlayListTo(list));
         EXPECT_EQ(getConversionCodePage(), codePage);
-        EXPECT_EQ(bytesOf(list), "#EXTM3U\r\n#EXTINF:0,\x93\xFA\x96\x7B.mp3\r\n.\\\x93\xFA\x96\x7B.mp3\r\n\r\n"
+        EXPECT_EQ(readFileBytes(list), "#EXTM3U\r\n#EXTINF:0,\x93\xFA\x96\x7B.mp3\r\n.\\\x93\xFA\x96\x7B.mp3\r\n\r\n"
                                  "#EXTINF:0,two.ogg\r\n.\\two.ogg\r\n\r\n");
         EXPECT_EQ(table.getPlayListPath(), list);
     }
@@ -240,7 +230,7 @@ TEST_F(MainWindowTest, TheSaveCommandProposesTheFirstFilesNameAndKeepsTheCodePag
     }
     EXPECT_EQ(getConversionCodePage(), 65001u);
     setConversionCodePage(0);
-    EXPECT_EQ(bytesOf(dir.file(L"first.m3u")), "#EXTM3U\r\n#EXTINF:0,first.mp3\r\n.\\first.mp3\r\n\r\n");
+    EXPECT_EQ(readFileBytes(dir.file(L"first.m3u")), "#EXTM3U\r\n#EXTINF:0,first.mp3\r\n.\\first.mp3\r\n\r\n");
     EXPECT_EQ(table.getPlayListPath(), dir.file(L"first.m3u"));
 }
 

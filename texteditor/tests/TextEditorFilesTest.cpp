@@ -8,6 +8,8 @@
 
 #include "foundation/encoding/EncodingId.h"
 #include "foundation/encoding/TextFile.h"
+#include "foundation/system/PathUtils.h"
+#include "testsupport/TestFiles.h"
 #include "testsupport/TestWindows.h"
 #include "texteditor/tests/EditorTestSupport.h"
 
@@ -34,13 +36,6 @@ struct ChooserScope {
     }
     ~ChooserScope() { TextEditor::setSaveFileChooser(nullptr); }
 };
-
-std::string fileBytes(const std::wstring& path) {
-    std::ifstream in(path.c_str(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-bool exists(const std::wstring& path) { return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 }  // namespace
 
@@ -97,7 +92,7 @@ TEST(TextEditorFiles, SavingAgainWritesToTheSameFileInItsEncoding) {
     ChooserScope chooser(L"", -2);
     f.send(WM_COMMAND, TextEditor::kSave);
     EXPECT_EQ(questionsAsked, 0);
-    EXPECT_EQ(fileBytes(path), "abcd");
+    EXPECT_EQ(readFileBytes(path), "abcd");
     EXPECT_FALSE(f.editor.isModified());
     f.editor.undo();  // away from the saved point
     EXPECT_TRUE(f.editor.isModified());
@@ -112,7 +107,7 @@ TEST(TextEditorFiles, LossySaveWarnsAndWritesNothing) {
     f.editor.setText(L"caf\x00E9 \x0160");  // not in Shift_JIS
     ChooserScope chooser(path, kEncodingShiftJis);
     EXPECT_FALSE(f.editor.save());
-    EXPECT_FALSE(exists(path));
+    EXPECT_FALSE(fileExists(path));
     const auto shown = takeShownMessages();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_NE(shown[0].text.find(L"\x30E6\x30CB\x30B3\x30FC\x30C9"), std::wstring::npos);  // the Japanese warning
@@ -150,7 +145,7 @@ TEST(TextEditorFiles, SelectionSavesInTheChosenEncodingAndTheDocumentKeepsItsOwn
         // The selection alone can be written in Shift_JIS although the whole text cannot.
         ChooserScope chooser(folder.file(L"part.txt"), kEncodingShiftJis);
         f.send(WM_COMMAND, TextEditor::kSaveSelection);
-        EXPECT_EQ(fileBytes(folder.file(L"part.txt")), "plain part");
+        EXPECT_EQ(readFileBytes(folder.file(L"part.txt")), "plain part");
         EXPECT_EQ(f.editor.getDocument().getEncoding(), kEncodingUtf16Le);
         EXPECT_TRUE(f.editor.isUntitled());
     }
@@ -158,7 +153,7 @@ TEST(TextEditorFiles, SelectionSavesInTheChosenEncodingAndTheDocumentKeepsItsOwn
     ChooserScope chooser(folder.file(L"lossy.txt"), kEncodingShiftJis);
     EXPECT_FALSE(f.editor.saveTextAs(f.editor.getSelectedText()));
     EXPECT_EQ(takeShownMessages().size(), 1u);
-    EXPECT_FALSE(exists(folder.file(L"lossy.txt")));
+    EXPECT_FALSE(fileExists(folder.file(L"lossy.txt")));
     EXPECT_EQ(f.editor.getDocument().getEncoding(), kEncodingUtf16Le);  // the refused choice is not kept
 }
 
@@ -267,5 +262,5 @@ TEST(TextEditorFiles, SaveDialogChoosesThePathAndTheEncoding) {
     ASSERT_TRUE(f.editor.save());
     EXPECT_EQ(f.editor.getFileName(), dialogName);
     EXPECT_EQ(f.editor.getDocument().getEncoding(), kEncodingShiftJis);
-    EXPECT_EQ(fileBytes(dialogName), "\x93\xfa\x96\x7b text");
+    EXPECT_EQ(readFileBytes(dialogName), "\x93\xfa\x96\x7b text");
 }

@@ -5,21 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "testsupport/TestFiles.h"
 #include "words/tests/PdicTestData.h"
-
-namespace {
-
-std::string readBytesFile(const std::wstring& path) {
-    std::string bytes;
-    FILE* file = _wfopen(path.c_str(), L"rb");
-    if (!file) return bytes;
-    char buffer[4096];
-    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;) bytes.append(buffer, n);
-    std::fclose(file);
-    return bytes;
-}
-
-}  // namespace
 
 TEST(PdicSeedFiles, AreTheWritersOutput) {
     std::vector<PdicEntry> entries = englishDictionary(24);
@@ -46,6 +33,6 @@ TEST(PdicSeedFiles, AreTheWritersOutput) {
         if (write) {
             ASSERT_TRUE(writeBytesFile(folder + seed.name, bytes));
         }
-        EXPECT_EQ(readBytesFile(folder + seed.name), bytes) << seed.name;
+        EXPECT_EQ(readFileBytes(folder + seed.name), bytes) << seed.name;
     }
 }

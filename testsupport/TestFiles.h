@@ -1,0 +1,7 @@
+// Reading back the files that code under test wrote.
+#pragma once
+
+#include <string>
+
+// The whole file as bytes; empty when it can't be opened.
+std::string readFileBytes(const std::wstring& path);
