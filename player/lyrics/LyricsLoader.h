@@ -72,12 +72,19 @@ public:
     bool loadLyrics(const std::wstring& audioPath);
 
     // Asks (owner `owner`) whether to overwrite the sentence-list file and writes it on
-    // Yes, clearing the view's modified flag. True without an open audio file, or when
-    // the answer is No; else the write's result. The caller refreshes its title.
+    // Yes, ending the unsaved state and clearing the view's modified flag. True without
+    // an open audio file, or when the answer is No; else the write's result. The caller
+    // refreshes its title.
     bool saveLyrics(HWND owner);
     // Asks (owner `owner`) whether to rebuild the sentences from the view's edited text;
     // on Yes the rows are rebuilt (times kept) and row 0 is selected. True when rebuilt.
     bool reloadLyrics(HWND owner);
+
+    // The lesson's unsaved state: set by the owner for every change to the sentences,
+    // times, texts, words or id3 fields, ended by a save or when another file is opened.
+    // Kept apart from the view's modified flag, which follows the view's undo history.
+    bool isModified() const { return mModified; }
+    void setModified(bool modified) { mModified = modified; }
 
 private:
     // Finds the audio file a sentence-list file names and reads its tag.
@@ -86,6 +93,7 @@ private:
     Targets mTargets;
     AudioChooser mChooseAudio;
     SentenceRows::Host* mHost = nullptr;
+    bool mModified = false;
 };
 
 // The open dialog for the audio file of a sentence list, in the current folder.

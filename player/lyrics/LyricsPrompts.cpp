@@ -19,6 +19,7 @@ bool LyricsLoader::saveLyrics(HWND owner) {
     const std::wstring question = L"歌詞を " + getFileName(mTargets.sentenceListPath) + L" に上書き保存しますか？";
     if (showMessageBox(owner, question, kSaveCaption, MB_YESNO) != IDYES) return true;
     if (!writeXmlLyrics()) return false;
+    mModified = false;
     mTargets.editor.setModified(false);
     return true;
 }

@@ -40,6 +40,7 @@ Corvanta::Corvanta() {
     setBackColor(kBackColor);
     mRows.setHost(this);
     mLyrics.setHost(this);
+    mWordListDialog.setWordsChangedAction([this] { setModified(true); });
     mIniPath = getIniFilePath();
 }
 
@@ -165,6 +166,9 @@ void Corvanta::setUpButtonImages() {
 
 bool Corvanta::onCommand(HWND control, int id, int code) {
     if (control && control == mSentenceView.m_hWnd && code == EN_CHANGE) {
+        // An edit in the view changes the lesson; the view's own undo back to the loaded
+        // text ends nothing.
+        if (mSentenceView.isModified()) mLyrics.setModified(true);
         updateTitle();
         return true;
     }

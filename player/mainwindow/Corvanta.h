@@ -178,7 +178,11 @@ public:
     // With modified sentences: Yes writes them, No drops them; false for Cancel or a
     // failed write, so that the caller keeps everything as it is.
     bool askToSaveChanges();
-    bool isModified() const { return mSentenceView.isModified(); }
+    // The lesson's unsaved state, shown by "* " in the title. Every change to the lesson
+    // sets it, an edit in the sentence view too; undo in the view never ends it, a save
+    // or opening another file does (clearing the view's flag with it).
+    bool isModified() const { return mLyrics.isModified(); }
+    void setModified(bool modified);
     // Whether the explanation pane is meant to show, also while the frame is hidden.
     bool isExplanationShown() const;
 

@@ -73,7 +73,7 @@ void Corvanta::runFileCommand(int id) {
             if (mRows.getSelectedRow() == -1) break;
             mRows.applyExplanationField(mExplanationPane.getDocumentText());
             mRows.applyTranslationField(mTranslationField.getDocumentText());
-            mSentenceView.setModified(true);
+            setModified(true);
             break;
         case kReloadCommand:
             reloadLyrics();
@@ -113,7 +113,7 @@ void Corvanta::setSelectedTimes(int id, uint32_t time) {
             mRows.setEndTime(0);
             break;
     }
-    mSentenceView.setModified(true);
+    setModified(true);
 }
 
 void Corvanta::seekBy(int ms) { mTimeSlider.moveBy(ms / 10); }

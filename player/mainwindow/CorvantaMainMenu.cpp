@@ -85,7 +85,7 @@ void Corvanta::sendSentenceListToWexcombe() {
 void Corvanta::showId3Editor() {
     ID3EditorDialog editor(&mId3TagModel);
     // The fields reach the disk with the sentence list: accepted changes make it modified.
-    if (showModalDialog(m_hWnd, editor)) mSentenceView.setModified(true);
+    if (showModalDialog(m_hWnd, editor)) setModified(true);
 }
 
 void Corvanta::chooseTheme() { applyTheme(mThemes, showThemeMenu(m_hWnd, mThemes), {&mSentenceView, &mExplanationPane}); }

@@ -53,12 +53,12 @@ void Corvanta::onLyricsTableNotify(UINT code, WPARAM wParam) {
                 case VK_SUBTRACT:
                 case VK_OEM_MINUS:
                     mRows.shiftStartTimes(-1);
-                    mSentenceView.setModified(true);
+                    setModified(true);
                     break;
                 case VK_ADD:
                 case VK_OEM_PLUS:
                     mRows.shiftStartTimes(+1);
-                    mSentenceView.setModified(true);
+                    setModified(true);
                     break;
                 case VK_RIGHT:
                     ::SendMessageW(m_hWnd, WM_COMMAND, kJumpAheadCommand, 0);

@@ -48,7 +48,7 @@ bool Corvanta::openFileSteps(const std::wstring& path) {
         return false;
     }
 
-    mSentenceView.setModified(false);
+    setModified(false);
     rememberRecentFile(path);
     mPlayer.setPosition(0);
     mTimeSlider.setValue(0);
@@ -66,7 +66,7 @@ bool Corvanta::openFileSteps(const std::wstring& path) {
 void Corvanta::endWithoutFile() {
     mAudioPath.clear();
     mLyricsPath.clear();
-    mSentenceView.setModified(false);
+    setModified(false);
     mPlayButton.setEnabled(false);
     mStopButton.setEnabled(false);
     updateTitle();

@@ -17,12 +17,18 @@ bool Corvanta::askToSaveChanges() {
     switch (showMessageBox(m_hWnd, question, L"Save as XML file", MB_YESNOCANCEL | MB_ICONQUESTION)) {
         case IDYES:
             if (!writeXmlLyrics()) return false;
-            mSentenceView.setModified(false);
-            updateTitle();
+            setModified(false);
             return true;
         case IDNO:
             return true;
         default:
             return false;
     }
+}
+
+void Corvanta::setModified(bool modified) {
+    mLyrics.setModified(modified);
+    // The view's flag goes with the lesson's, so that its next edit reports itself again.
+    if (!modified) mSentenceView.setModified(false);
+    updateTitle();
 }

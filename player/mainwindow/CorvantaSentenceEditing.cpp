@@ -7,7 +7,7 @@ void Corvanta::showSentencePopup() {
     SentenceTablePopup::Actions actions;
     actions.editSentence = [this](int row, bool editMode) { editSentence(row, editMode); };
     actions.playSelectedSentence = [this] { playSelectedSentence(); };
-    actions.timesChanged = [this] { mSentenceView.setModified(true); };
+    actions.timesChanged = [this] { setModified(true); };
     SentenceTablePopup popup(mRows, actions);
     popup.show(m_hWnd);
 }
@@ -33,4 +33,5 @@ void Corvanta::editSentence(int row, bool editMode) {
     mRows.setSentence(edited, sentence);
     mRows.setTranslation(edited, properties.getAttribute(L"Translation"));
     mRows.setExplanation(edited, properties.getAttribute(L"Explanation"));
+    setModified(true);
 }

@@ -151,11 +151,11 @@ TEST_F(MainWindowKeys, CtrlTERSetTheSelectedSentencesTimes) {
     EXPECT_EQ(main->getSentenceView().getStartTime(1), 1230u);
     EXPECT_TRUE(main->isModified());
     setSliderTime(1500);
-    main->getSentenceView().setModified(false);
+    main->setModified(false);
     press('E');
     EXPECT_EQ(end(1), L"00:01:50");
     EXPECT_TRUE(main->isModified()) << "a changed time is asked about before it is lost";
-    main->getSentenceView().setModified(false);
+    main->setModified(false);
     press('R');
     EXPECT_TRUE(main->isModified());
     EXPECT_EQ(start(1), L"00:00:00");
@@ -173,7 +173,7 @@ TEST_F(MainWindowKeys, ShiftFormsMoveToTheNextSentenceFirstAndKeepTheTimeOfTheKe
     EXPECT_EQ(start(2), L"00:01:70");
     EXPECT_EQ(start(1), L"00:00:80");
     setSliderTime(2950);
-    main->getSentenceView().setModified(false);
+    main->setModified(false);
     press('E', true);
     EXPECT_TRUE(main->isModified());
     EXPECT_EQ(main->getRows().getSelectedRow(), 3);
@@ -210,7 +210,7 @@ TEST_F(MainWindowKeys, CtrlLRebuildsTheRowsFromTheEditedTextWhenConfirmed) {
 TEST_F(MainWindowKeys, CtrlJStoresTheTranslationAndExplanationFields) {
     openLesson();
     main->selectRow(2);
-    main->getSentenceView().setModified(false);
+    main->setModified(false);
     main->getTranslationField().insertText(L"drei");
     main->getExplanationPane().insertText(L"a number");
     press('J');

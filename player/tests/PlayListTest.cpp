@@ -237,12 +237,12 @@ TEST_F(MainWindowTest, TheSaveCommandProposesTheFirstFilesNameAndKeepsTheCodePag
 TEST_F(MainWindowTest, ADroppedPlayListThatCannotBeReadIsNotOpenedAsAudio) {
     const std::wstring audio = writePlainMp3(dir.file(L"open.mp3"));
     ASSERT_TRUE(main->openFile(audio));
-    main->getSentenceView().setModified(true);
+    main->setModified(true);
     takeShownMessages();
     ASSERT_TRUE(main->onDropFiles(std::vector<std::wstring>{dir.file(L"missing.m3u")}));
     // Opening it would first have asked about the modified sentences.
     EXPECT_TRUE(takeShownMessages().empty());
     EXPECT_EQ(main->getAudioPath(), audio);
     EXPECT_EQ(main->getFileTable().getItemCount(), 0);
-    main->getSentenceView().setModified(false);
+    main->setModified(false);
 }

@@ -147,7 +147,7 @@ protected:
             dir.file(L"lesson.mp3"), {{"One. ", 0}, {"Two. ", 800}, {"Three. ", 1600}, {"Four.", 2400}})));
         main->getRows().setTranslation(1, L"\u4E8C");
         main->getRows().setExplanation(1, L"two");
-        main->getSentenceView().setModified(false);
+        main->setModified(false);
         main->getChannelPane().select(0, true);  // the "Lyrics" tab
         ::SetForegroundWindow(frame->m_hWnd);
         pumpMessages();
@@ -242,7 +242,7 @@ TEST_F(SentencePopupWindow, RowOperationsOfTheShownPopup) {
     EXPECT_EQ(main->getLyricsTable().getItemCount(), 3);
     EXPECT_EQ(main->getRows().getTranslation(1), L"\u4E8C");
 
-    main->getSentenceView().setModified(false);
+    main->setModified(false);
     rightClickRow(2, {clickItem(SentenceTablePopup::kLaterItem)});
     EXPECT_EQ(main->getRows().getStartText(2), L"00:01:61");
     EXPECT_TRUE(main->isModified()) << "a moved start is a change to save";
