@@ -144,7 +144,7 @@ public:
     // drops them, or keeps the program open (false).
     virtual bool canClose();
 
-    // Opening and playing.
+    // Opening and playing. Opening asks about unsaved changes first.
     bool openFile(const std::wstring& path);
     void togglePlay();
     void playSelectedSentence();
@@ -265,7 +265,9 @@ private:
     bool openDownloader(int id);
     void setEditorFontHeight(int height);
     void showFieldText(TextEditor& field, const std::wstring& text);
-    // Opening with everything that can throw; openFile catches.
+    // Opening after the question about unsaved changes was answered.
+    bool openAskedFile(const std::wstring& path);
+    // Opening with everything that can throw; openAskedFile catches.
     bool openFileSteps(const std::wstring& path);
     void endWithoutFile();
 

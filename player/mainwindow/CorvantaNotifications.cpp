@@ -145,12 +145,16 @@ void Corvanta::setEditorFontHeight(int height) {
 
 bool Corvanta::onDropFiles(const std::vector<std::wstring>& paths) {
     if (paths.empty()) return true;
+    const bool playList = isPlayListPath(paths.front());
+    const bool opensFile = !playList && paths.size() == 1;
+    // Asked before the table empties: Cancel leaves the player as it was.
+    if (opensFile && !askToSaveChanges()) return true;
     mFileTable.deleteAllItems();
-    if (isPlayListPath(paths.front())) {
+    if (playList) {
         // A play list that can't be read leaves the table empty; it is no audio file.
         if (readPlayList(mFileTable, paths.front())) mChannelPane.select(1, true);
-    } else if (paths.size() == 1) {
-        openFile(paths.front());
+    } else if (opensFile) {
+        openAskedFile(paths.front());
     } else {
         mFileTable.onDropFiles(paths);
     }

@@ -6,8 +6,9 @@
 
 #include "player/mp3/LyricsFrameFile.h"
 
-bool Corvanta::openFile(const std::wstring& path) {
-    if (!askToSaveChanges()) return false;
+bool Corvanta::openFile(const std::wstring& path) { return askToSaveChanges() && openAskedFile(path); }
+
+bool Corvanta::openAskedFile(const std::wstring& path) {
     try {
         return openFileSteps(path);
     } catch (...) {

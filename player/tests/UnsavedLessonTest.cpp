@@ -60,3 +60,19 @@ TEST_F(UnsavedLesson, WordsChangedInTheWordListAreAskedAboutAndSaved) {
     EXPECT_EQ(takeShownMessages().size(), 1u);
     EXPECT_NE(readFileBytes(dir.file(L"lesson.xml")).find(id3test::utf16le(L"star")), std::string::npos);
 }
+
+TEST_F(UnsavedLesson, CancellingTheQuestionOfADropKeepsTheFileList) {
+    openLesson();
+    FileTable& files = main->getFileTable();
+    ASSERT_TRUE(files.addAudioFile(lesson));
+    main->setModified(true);
+    setMessageBoxAnswer(IDCANCEL);
+    main->onDropFiles(std::vector<std::wstring>{writePlainMp3(dir.file(L"other.mp3"))});
+    EXPECT_EQ(files.getItemCount(), 1);
+    EXPECT_EQ(main->getAudioPath(), lesson);
+
+    setMessageBoxAnswer(IDNO);
+    main->onDropFiles(std::vector<std::wstring>{dir.file(L"other.mp3")});
+    EXPECT_EQ(takeShownMessages().size(), 2u) << "one question for each drop";
+    EXPECT_EQ(main->getAudioPath(), dir.file(L"other.mp3"));
+}
