@@ -16,7 +16,7 @@ bool Corvanta::askToSaveChanges() {
     const std::wstring question = L"歌詞が変更されています。" + getFileName(mLyricsPath) + L" に保存しますか？";
     switch (showMessageBox(m_hWnd, question, L"Save as XML file", MB_YESNOCANCEL | MB_ICONQUESTION)) {
         case IDYES:
-            if (!writeXmlLyrics()) return false;
+            if (!mLyrics.confirmSentenceListPath(m_hWnd) || !writeXmlLyrics()) return false;
             setModified(false);
             return true;
         case IDNO:

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "player/tests/CommandTestSupport.h"
 #include "player/tests/Id3TestSupport.h"
 #include "player/tests/MainWindowTestSupport.h"
 #include "testsupport/TestFiles.h"
@@ -21,6 +22,10 @@ protected:
     void openLesson() {
         ASSERT_TRUE(main->openFile(lesson));
         takeShownMessages();
+    }
+    // For a watcher of the save dialog: presses the button given.
+    static std::function<void(HWND)> press(int button) {
+        return [button](HWND dialog) { ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0); };
     }
 
     std::wstring lesson;
@@ -75,4 +80,29 @@ TEST_F(UnsavedLesson, CancellingTheQuestionOfADropKeepsTheFileList) {
     main->onDropFiles(std::vector<std::wstring>{dir.file(L"other.mp3")});
     EXPECT_EQ(takeShownMessages().size(), 2u) << "one question for each drop";
     EXPECT_EQ(main->getAudioPath(), dir.file(L"other.mp3"));
+}
+
+TEST_F(UnsavedLesson, ASentenceListThatCouldNotBeReadIsOverwrittenOnlyWhenChosenAgain) {
+    const std::string unread = "<SentenceList><SentenceGroup></Other>";
+    id3test::writeBytes(dir.file(L"lesson.xml"), unread);
+    openLesson();
+    main->reallyWrite = true;
+    main->setModified(true);
+    {
+        WindowWatcher dialog(L"#32770", press(IDCANCEL));
+        main->saveLyrics();
+        ASSERT_TRUE(dialog.join()) << "the save dialog asks where to write";
+    }
+    EXPECT_EQ(readFileBytes(dir.file(L"lesson.xml")), unread);
+    EXPECT_TRUE(main->isModified());
+    EXPECT_TRUE(takeShownMessages().empty()) << "no overwrite question names the unread file";
+
+    setMessageBoxAnswer(IDYES);
+    {
+        WindowWatcher dialog(L"#32770", press(IDCANCEL));
+        ::SendMessageW(frame->m_hWnd, WM_CLOSE, 0, 0);
+        ASSERT_TRUE(dialog.join());
+    }
+    EXPECT_NE(main->m_hWnd, nullptr) << "a cancelled save dialog keeps the program open";
+    EXPECT_EQ(readFileBytes(dir.file(L"lesson.xml")), unread);
 }
