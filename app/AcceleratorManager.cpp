@@ -1,4 +1,4 @@
-#include "player/app/AcceleratorManager.h"
+#include "app/AcceleratorManager.h"
 
 AcceleratorManager& AcceleratorManager::getInstance() {
     static AcceleratorManager instance;

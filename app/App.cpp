@@ -1,6 +1,6 @@
-#include "player/app/App.h"
+#include "app/App.h"
 
-#include "player/app/Settings.h"
+#include "player/settings/Settings.h"
 
 App::App() = default;
 App::~App() = default;

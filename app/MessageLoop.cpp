@@ -1,4 +1,4 @@
-#include "player/app/MessageLoop.h"
+#include "app/MessageLoop.h"
 
 void dispatchWithAccelerators(MSG& msg, HWND mainWindow, HACCEL accelerators) {
     if (::TranslateAcceleratorW(mainWindow, accelerators, &msg)) return;

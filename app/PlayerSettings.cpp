@@ -1,8 +1,8 @@
-#include "player/app/PlayerSettings.h"
+#include "app/PlayerSettings.h"
 
 #include <algorithm>
 
-#include "player/app/Settings.h"
+#include "player/settings/Settings.h"
 
 namespace {
 

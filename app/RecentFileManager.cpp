@@ -1,9 +1,9 @@
-#include "player/app/RecentFileManager.h"
+#include "app/RecentFileManager.h"
 
 #include <algorithm>
 
 #include "foundation/system/PathUtils.h"
-#include "player/app/Settings.h"
+#include "player/settings/Settings.h"
 
 const wchar_t* const RecentFileManager::kSection = L"RecentFileManager";
 

@@ -1,4 +1,4 @@
-#include "player/app/SampleLesson.h"
+#include "app/SampleLesson.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
-#include "player/app/TestApp.h"
+#include "app/TestApp.h"
 
-#include "player/app/Settings.h"
+#include "player/settings/Settings.h"
 
 TestApp::TestApp() { setIniPath(getIniFilePath()); }
 

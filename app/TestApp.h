@@ -1,8 +1,8 @@
 // The application object: the frame with the main window as its one child.
 #pragma once
 
-#include "player/app/App.h"
-#include "player/mainwindow/Corvanta.h"
+#include "app/App.h"
+#include "app/mainwindow/Corvanta.h"
 
 class TestApp : public App {
 public:

@@ -5,9 +5,9 @@
 #include <ole2.h>
 #include <winsock2.h>
 
-#include "player/app/AcceleratorManager.h"
-#include "player/app/MessageLoop.h"
-#include "player/app/TestApp.h"
+#include "app/AcceleratorManager.h"
+#include "app/MessageLoop.h"
+#include "app/TestApp.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     if (FAILED(::CoInitialize(nullptr))) return 0;

@@ -1,13 +1,13 @@
-#include "player/mainwindow/Corvanta.h"
+#include "app/mainwindow/Corvanta.h"
 
 #include <shellapi.h>
 
 #include <algorithm>
 
 #include "foundation/system/Exception.h"
-#include "player/app/Settings.h"
+#include "player/settings/Settings.h"
 #include "player/lyrics/TimeText.h"
-#include "player/mainwindow/MainWindowTitle.h"
+#include "app/mainwindow/MainWindowTitle.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "foundation/xml/Element.h"
-#include "player/app/RecentFileManager.h"
+#include "app/RecentFileManager.h"
 #include "player/audio/BassPlayer.h"
 #include "player/lyrics/FileTable.h"
 #include "player/lyrics/LyricsTable.h"
@@ -17,7 +17,7 @@
 #include "player/lyrics/LyricsTextEditor.h"
 #include "player/lyrics/MyTextEditor.h"
 #include "player/lyrics/SentenceRows.h"
-#include "player/mainwindow/ThemeList.h"
+#include "app/mainwindow/ThemeList.h"
 #include "player/mp3/ID3TagModel.h"
 #include "player/mp3/MP3_ID3Manager.h"
 #include "texteditor/editor/TextEditor.h"

@@ -1,6 +1,6 @@
 // Every command of the main window: from the accelerators, the tool bar, the play, stop
 // and menu buttons, and the keys of the sentence table that send commands on.
-#include "player/mainwindow/Corvanta.h"
+#include "app/mainwindow/Corvanta.h"
 
 #include <shlwapi.h>
 

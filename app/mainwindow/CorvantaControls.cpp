@@ -1,5 +1,5 @@
 // The main window's own kinds of control: the play button and the two sliders.
-#include "player/mainwindow/Corvanta.h"
+#include "app/mainwindow/Corvanta.h"
 
 #include <cwchar>
 

@@ -1,6 +1,6 @@
 // The commands that open the downloader dialogs. Each dialog lives on the stack for its
 // modal run and hands nothing back: its product is a file or text in its own editor.
-#include "player/mainwindow/Corvanta.h"
+#include "app/mainwindow/Corvanta.h"
 
 #include "downloaders/captions/YoutubeLyricsDialog.h"
 #include "downloaders/news/NHK_NewsDeEigoJutsuDialog.h"
@@ -10,8 +10,8 @@
 #include "downloaders/table/KokokozaDownloader.h"
 #include "downloaders/table/WebsiteDownloader.h"
 #include "downloaders/voa/VoaManagerDialog.h"
-#include "player/app/DateSetting.h"
-#include "player/app/Settings.h"
+#include "player/settings/DateSetting.h"
+#include "player/settings/Settings.h"
 
 void Corvanta::openYoutubeLyricsDialog() {
     YoutubeLyricsDialog dialog;

@@ -1,7 +1,7 @@
 // Placing the main window's controls for its client size.
-#include "player/mainwindow/Corvanta.h"
+#include "app/mainwindow/Corvanta.h"
 
-#include "player/mainwindow/MainWindowLayout.h"
+#include "app/mainwindow/MainWindowLayout.h"
 
 LRESULT Corvanta::onSize(WPARAM, LPARAM) {
     const RECT client = getClientRect();

@@ -1,6 +1,6 @@
 // "Save As .lrc File...": the sentences as timed lines for portable players, in the
 // first player format of Resources/Lyrics.txt.
-#include "player/mainwindow/Corvanta.h"
+#include "app/mainwindow/Corvanta.h"
 
 #include <vector>
 

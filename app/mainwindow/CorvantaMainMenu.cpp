@@ -1,9 +1,9 @@
 // The "Menu..." popup of the main window and what its items open.
-#include "player/mainwindow/Corvanta.h"
+#include "app/mainwindow/Corvanta.h"
 
-#include "player/mainwindow/MainMenu.h"
-#include "player/mainwindow/ThemeMenu.h"
-#include "player/mainwindow/WexcombeLauncher.h"
+#include "app/mainwindow/MainMenu.h"
+#include "app/mainwindow/ThemeMenu.h"
+#include "app/mainwindow/WexcombeLauncher.h"
 #include "player/mp3/ID3EditorDialog.h"
 #include "toolkit/window/PopupMenu.h"
 

@@ -1,6 +1,6 @@
 // "Save As MP3": the open file re-encoded at the player's tempo, pitch and volume, with
 // the sentences embedded as timed lyrics scaled to that tempo.
-#include "player/mainwindow/Corvanta.h"
+#include "app/mainwindow/Corvanta.h"
 
 #include <vector>
 

@@ -1,10 +1,10 @@
 // What the main window does when its controls report: the tables' clicks and keys, the
 // tool bar's drop-down, slider and field changes, and dropped files.
-#include "player/mainwindow/Corvanta.h"
+#include "app/mainwindow/Corvanta.h"
 
 #include "player/lyrics/AudioFileTypes.h"
 #include "player/lyrics/PlayListReading.h"
-#include "player/mainwindow/PlaybackPosition.h"
+#include "app/mainwindow/PlaybackPosition.h"
 #include "toolkit/window/PopupMenu.h"
 
 namespace {

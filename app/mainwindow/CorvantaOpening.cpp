@@ -1,6 +1,6 @@
 // Opening an audio file (or a sentence list naming one) with its sentences, and what is
 // left when that fails.
-#include "player/mainwindow/Corvanta.h"
+#include "app/mainwindow/Corvanta.h"
 
 #include <shlwapi.h>
 

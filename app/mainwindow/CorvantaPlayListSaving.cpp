@@ -1,6 +1,6 @@
 // "Save As PlayList...": the file table written as an .m3u play list in the system's
 // ANSI code page.
-#include "player/mainwindow/Corvanta.h"
+#include "app/mainwindow/Corvanta.h"
 
 #include "foundation/encoding/ConversionCodePage.h"
 #include "foundation/encoding/StringConversion.h"

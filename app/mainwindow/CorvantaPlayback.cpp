@@ -1,9 +1,9 @@
 // Play, pause, stop and playing one sentence; the two timers that poll the player and
 // follow its position through the sentences.
-#include "player/mainwindow/Corvanta.h"
+#include "app/mainwindow/Corvanta.h"
 
 #include "player/lyrics/TimeText.h"
-#include "player/mainwindow/PlaybackPosition.h"
+#include "app/mainwindow/PlaybackPosition.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Saving the sentences, and the question asked before modified sentences would be lost.
-#include "player/mainwindow/Corvanta.h"
+#include "app/mainwindow/Corvanta.h"
 
 #include "foundation/system/MessageBoxes.h"
 #include "foundation/system/PathUtils.h"

@@ -1,7 +1,7 @@
 // The sentence table's right-click menu and the sentence editor it opens.
 #include "player/lyrics/LyricsEditDialog.h"
 #include "player/lyrics/SentenceTablePopup.h"
-#include "player/mainwindow/Corvanta.h"
+#include "app/mainwindow/Corvanta.h"
 
 void Corvanta::showSentencePopup() {
     SentenceTablePopup::Actions actions;

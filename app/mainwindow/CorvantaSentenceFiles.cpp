@@ -1,6 +1,6 @@
 // Where the main window gets the sentences of an audio file and writes them back: the
 // sentence list beside the audio file, else its SYLT frame, else its USLT text.
-#include "player/mainwindow/Corvanta.h"
+#include "app/mainwindow/Corvanta.h"
 
 bool Corvanta::loadLyrics(const std::wstring& audioPath) {
     const bool loaded = mLyrics.loadLyrics(audioPath);

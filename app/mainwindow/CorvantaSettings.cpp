@@ -1,10 +1,10 @@
 // The main window's settings: read when it is created, written when it closes.
-#include "player/mainwindow/Corvanta.h"
+#include "app/mainwindow/Corvanta.h"
 
-#include "player/app/PlayerSettings.h"
-#include "player/app/SampleLesson.h"
-#include "player/mainwindow/RecentFilesMenu.h"
-#include "player/mainwindow/ThemeMenu.h"
+#include "app/PlayerSettings.h"
+#include "app/SampleLesson.h"
+#include "app/mainwindow/RecentFilesMenu.h"
+#include "app/mainwindow/ThemeMenu.h"
 
 void Corvanta::loadSettings() {
     mThemes.load(ThemeList::kPath);

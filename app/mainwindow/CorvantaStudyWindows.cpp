@@ -1,6 +1,6 @@
 // The study windows the main window opens beside itself: the find pane over the sentence
 // view and the word list.
-#include "player/mainwindow/Corvanta.h"
+#include "app/mainwindow/Corvanta.h"
 
 void Corvanta::showFindAndReplacePane() {
     if (mFindPane.m_hWnd) return;

@@ -1,5 +1,5 @@
 // The tool bar of the main window: its picture strip, its buttons and their tooltips.
-#include "player/mainwindow/Corvanta.h"
+#include "app/mainwindow/Corvanta.h"
 
 #include "foundation/system/Exception.h"
 

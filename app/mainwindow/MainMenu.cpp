@@ -1,4 +1,4 @@
-#include "player/mainwindow/MainMenu.h"
+#include "app/mainwindow/MainMenu.h"
 
 #include "toolkit/window/PopupMenu.h"
 

@@ -1,4 +1,4 @@
-#include "player/mainwindow/MainWindowLayout.h"
+#include "app/mainwindow/MainWindowLayout.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "player/mainwindow/PlaybackPosition.h"
+#include "app/mainwindow/PlaybackPosition.h"
 
 #include "foundation/system/StringUtils.h"
 

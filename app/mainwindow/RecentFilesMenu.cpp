@@ -1,7 +1,7 @@
-#include "player/mainwindow/RecentFilesMenu.h"
+#include "app/mainwindow/RecentFilesMenu.h"
 
 #include "foundation/system/StringUtils.h"
-#include "player/app/RecentFileManager.h"
+#include "app/RecentFileManager.h"
 #include "toolkit/window/PopupMenu.h"
 
 void buildRecentFilesMenu(PopupMenu& menu, const RecentFileManager& files) {

@@ -1,4 +1,4 @@
-#include "player/mainwindow/ThemeList.h"
+#include "app/mainwindow/ThemeList.h"
 
 #include "foundation/system/ParserException.h"
 #include "foundation/xml/Element.h"

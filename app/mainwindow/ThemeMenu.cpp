@@ -1,6 +1,6 @@
-#include "player/mainwindow/ThemeMenu.h"
+#include "app/mainwindow/ThemeMenu.h"
 
-#include "player/mainwindow/ThemeList.h"
+#include "app/mainwindow/ThemeList.h"
 #include "texteditor/editor/TextEditor.h"
 #include "toolkit/window/PopupMenu.h"
 

@@ -1,10 +1,10 @@
-#include "player/mainwindow/WexcombeLauncher.h"
+#include "app/mainwindow/WexcombeLauncher.h"
 
 #include <shellapi.h>
 
 #include "foundation/system/FileDialogs.h"
 #include "foundation/system/ModulePath.h"
-#include "player/app/Settings.h"
+#include "player/settings/Settings.h"
 
 namespace {
 

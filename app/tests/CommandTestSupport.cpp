@@ -1,6 +1,6 @@
-#include "player/tests/CommandTestSupport.h"
+#include "app/tests/CommandTestSupport.h"
 
-#include "player/app/MessageLoop.h"
+#include "app/MessageLoop.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "player/lyrics/LrcTimeTag.h"
 #include "player/lyrics/LyricsInfoManager.h"
 #include "player/lyrics/LyricsWrapping.h"
-#include "player/tests/MainWindowTestSupport.h"
+#include "app/tests/MainWindowTestSupport.h"
 #include "testsupport/TestFiles.h"
 #include "testsupport/TestWindows.h"
 

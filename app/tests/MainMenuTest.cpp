@@ -4,13 +4,13 @@
 
 #include "foundation/system/ModulePath.h"
 #include "foundation/system/PathUtils.h"
-#include "player/app/Settings.h"
-#include "player/mainwindow/MainMenu.h"
-#include "player/mainwindow/WexcombeLauncher.h"
+#include "player/settings/Settings.h"
+#include "app/mainwindow/MainMenu.h"
+#include "app/mainwindow/WexcombeLauncher.h"
 #include "player/tests/AudioTestSupport.h"
-#include "player/tests/CommandTestSupport.h"
+#include "app/tests/CommandTestSupport.h"
 #include "player/tests/Id3TestSupport.h"
-#include "player/tests/MainWindowTestSupport.h"
+#include "app/tests/MainWindowTestSupport.h"
 #include "toolkit/window/Dialog.h"
 #include "toolkit/window/PopupMenu.h"
 

@@ -3,11 +3,11 @@
 #include <windows.h>
 
 #include "foundation/system/PathUtils.h"
-#include "player/app/AcceleratorManager.h"
+#include "app/AcceleratorManager.h"
 #include "player/tests/AudioTestSupport.h"
-#include "player/tests/CommandTestSupport.h"
+#include "app/tests/CommandTestSupport.h"
 #include "player/tests/Id3TestSupport.h"
-#include "player/tests/MainWindowTestSupport.h"
+#include "app/tests/MainWindowTestSupport.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "player/tests/MainWindowTestSupport.h"
+#include "app/tests/MainWindowTestSupport.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <cstdlib>
 
-#include "player/app/TestApp.h"
+#include "app/TestApp.h"
 #include "testsupport/TestWindows.h"
 
 // For looking at the main window playing the sample lesson by eye: run with

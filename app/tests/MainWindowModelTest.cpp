@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "player/mainwindow/MainWindowLayout.h"
-#include "player/mainwindow/MainWindowTitle.h"
-#include "player/mainwindow/PlaybackPosition.h"
+#include "app/mainwindow/MainWindowLayout.h"
+#include "app/mainwindow/MainWindowTitle.h"
+#include "app/mainwindow/PlaybackPosition.h"
 
 namespace {
 

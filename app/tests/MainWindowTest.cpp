@@ -5,11 +5,11 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "player/app/Settings.h"
+#include "player/settings/Settings.h"
 #include "player/lyrics/TimeText.h"
 #include "player/tests/AudioTestSupport.h"
 #include "player/tests/Id3TestSupport.h"
-#include "player/tests/MainWindowTestSupport.h"
+#include "app/tests/MainWindowTestSupport.h"
 
 namespace {
 

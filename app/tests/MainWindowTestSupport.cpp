@@ -1,4 +1,4 @@
-#include "player/tests/MainWindowTestSupport.h"
+#include "app/tests/MainWindowTestSupport.h"
 
 #include <commctrl.h>
 

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "player/mainwindow/Corvanta.h"
+#include "app/mainwindow/Corvanta.h"
 #include "testsupport/TestWindows.h"
 #include "toolkit/window/BaseWindow.h"
 

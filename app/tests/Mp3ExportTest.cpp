@@ -16,7 +16,7 @@
 #include "player/lyrics/LyricsInfoManager.h"
 #include "player/tests/AudioTestSupport.h"
 #include "player/tests/Id3TestSupport.h"
-#include "player/tests/MainWindowTestSupport.h"
+#include "app/tests/MainWindowTestSupport.h"
 #include "testsupport/TestWindows.h"
 
 namespace {

@@ -3,9 +3,9 @@
 #include <atomic>
 #include <thread>
 
-#include "player/app/Settings.h"
+#include "player/settings/Settings.h"
 #include "player/audio/BassSystem.h"
-#include "player/tests/MainWindowTestSupport.h"
+#include "app/tests/MainWindowTestSupport.h"
 
 namespace {
 

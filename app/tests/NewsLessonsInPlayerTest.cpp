@@ -7,8 +7,8 @@
 #include "downloaders/tests/NewsLessonPages.h"
 #include "foundation/encoding/StringConversion.h"
 #include "foundation/system/PathUtils.h"
-#include "player/app/Settings.h"
-#include "player/tests/MainWindowTestSupport.h"
+#include "player/settings/Settings.h"
+#include "app/tests/MainWindowTestSupport.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 #include "player/lyrics/PlayList.h"
 #include "player/lyrics/PlayListReading.h"
 #include "player/tests/LyricsTestSupport.h"
-#include "player/tests/MainWindowTestSupport.h"
+#include "app/tests/MainWindowTestSupport.h"
 #include "testsupport/TestFiles.h"
 #include "testsupport/TestWindows.h"
 

@@ -4,8 +4,8 @@
 
 #include "foundation/encoding/StringConversion.h"
 #include "foundation/encoding/TextFile.h"
-#include "player/app/PlayerSettings.h"
-#include "player/app/Settings.h"
+#include "app/PlayerSettings.h"
+#include "player/settings/Settings.h"
 #include "player/tests/SettingsTestSupport.h"
 
 namespace {

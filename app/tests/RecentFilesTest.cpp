@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "player/app/RecentFileManager.h"
-#include "player/app/SampleLesson.h"
-#include "player/app/Settings.h"
-#include "player/mainwindow/RecentFilesMenu.h"
+#include "app/RecentFileManager.h"
+#include "app/SampleLesson.h"
+#include "player/settings/Settings.h"
+#include "app/mainwindow/RecentFilesMenu.h"
 #include "player/tests/SettingsTestSupport.h"
 #include "toolkit/window/BaseWindow.h"
 #include "toolkit/window/PopupMenu.h"

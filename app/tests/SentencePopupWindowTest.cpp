@@ -11,7 +11,7 @@
 
 #include "player/lyrics/LyricsEditDialog.h"
 #include "player/lyrics/SentenceTablePopup.h"
-#include "player/tests/MainWindowTestSupport.h"
+#include "app/tests/MainWindowTestSupport.h"
 #include "toolkit/window/DialogProcedure.h"
 
 namespace {

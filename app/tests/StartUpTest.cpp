@@ -3,10 +3,10 @@
 #include <vector>
 
 #include "foundation/system/ModulePath.h"
-#include "player/app/AcceleratorManager.h"
-#include "player/app/MessageLoop.h"
-#include "player/app/Settings.h"
-#include "player/app/TestApp.h"
+#include "app/AcceleratorManager.h"
+#include "app/MessageLoop.h"
+#include "player/settings/Settings.h"
+#include "app/TestApp.h"
 #include "testsupport/TestWindows.h"
 
 namespace {

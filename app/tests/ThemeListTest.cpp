@@ -4,8 +4,8 @@
 
 #include "foundation/encoding/TextFile.h"
 #include "foundation/xml/Element.h"
-#include "player/mainwindow/ThemeList.h"
-#include "player/mainwindow/ThemeMenu.h"
+#include "app/mainwindow/ThemeList.h"
+#include "app/mainwindow/ThemeMenu.h"
 #include "player/tests/SettingsTestSupport.h"
 #include "texteditor/editor/TextEditor.h"
 #include "toolkit/graphics/Image.h"

@@ -8,7 +8,7 @@
 
 #include <cstdlib>
 
-#include "player/app/TestApp.h"
+#include "app/TestApp.h"
 #include "testsupport/TestWindows.h"
 #include "words/tests/PdicWriter.h"
 #include "words/tests/WordListTestSupport.h"

@@ -5,7 +5,7 @@
 #include "foundation/xml/XMLParser.h"
 #include "player/lyrics/SentenceListFile.h"
 #include "player/tests/Id3TestSupport.h"
-#include "player/tests/MainWindowTestSupport.h"
+#include "app/tests/MainWindowTestSupport.h"
 
 namespace {
 

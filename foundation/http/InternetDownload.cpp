@@ -1,4 +1,4 @@
-#include "downloaders/http/InternetDownload.h"
+#include "foundation/http/InternetDownload.h"
 
 #include <windows.h>
 #include <wininet.h>

@@ -1,4 +1,4 @@
-#include "downloaders/http/PercentEncoding.h"
+#include "foundation/http/PercentEncoding.h"
 
 #include "foundation/encoding/StringConversion.h"
 

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "downloaders/http/InternetDownload.h"
+#include "foundation/http/InternetDownload.h"
 #include "testsupport/LocalHttpServer.h"
 #include "testsupport/TestFiles.h"
 #include "testsupport/TestWindows.h"

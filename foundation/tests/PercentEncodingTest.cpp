@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "downloaders/http/PercentEncoding.h"
+#include "foundation/http/PercentEncoding.h"
 
 TEST(PercentEncoding, KeepsUnreservedCharactersAndEncodesEveryOtherUtf8Byte) {
     EXPECT_EQ("AZaz09-._~", percentEncodeUtf8(L"AZaz09-._~"));

@@ -1,4 +1,4 @@
-#include "player/app/DateSetting.h"
+#include "player/settings/DateSetting.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "player/app/Settings.h"
+#include "player/settings/Settings.h"
 
 #include <windows.h>
 #include <shellapi.h>
