@@ -2,11 +2,10 @@
 
 #include <vector>
 
-#include "foundation/system/ModulePath.h"
 #include "app/AcceleratorManager.h"
 #include "app/MessageLoop.h"
-#include "player/settings/Settings.h"
 #include "app/TestApp.h"
+#include "player/settings/Settings.h"
 #include "testsupport/TestWindows.h"
 
 namespace {
@@ -216,27 +215,4 @@ TEST(FramePlacement, APositionOffEveryMonitorEndsOnScreen) {
     EXPECT_GE(r.left, info.rcWork.left);
     EXPECT_LE(r.bottom, info.rcWork.bottom);
     EXPECT_EQ(r.right - r.left, 640);
-}
-
-TEST(SettingsFile, IsNamedAfterTheProgramBesideIt) {
-    EXPECT_EQ(getProgramBaseName(), L"player_tests");
-    const std::wstring& path = getIniFilePath();
-    EXPECT_EQ(path, getModuleDirectory() + L"player_tests.ini");
-    EXPECT_EQ(&getIniFilePath(), &path);  // computed once
-}
-
-TEST(SettingsFile, HelpersReadDefaultsAndWhatWasWritten) {
-    TempDirectory dir;
-    const std::wstring ini = dir.file(L"s.ini");
-    EXPECT_EQ(readIniInt(ini, L"Player", L"Tempo", 100), 100);
-    EXPECT_EQ(readIniString(ini, L"Player", L"Missing", L"fallback"), L"fallback");
-    EXPECT_TRUE(writeIniInt(ini, L"Player", L"Tempo", -35));
-    EXPECT_EQ(readIniInt(ini, L"Player", L"Tempo", 100), -35);
-    EXPECT_TRUE(writeIniString(ini, L"Player", L"Empty", L""));
-    EXPECT_EQ(readIniString(ini, L"Player", L"Empty", L"fallback"), L"");
-
-    // Long values, such as deep recent-file paths, come back whole.
-    std::wstring longValue = L"C:\\" + std::wstring(3000, L'p') + L"\\a.mp3";
-    EXPECT_TRUE(writeIniString(ini, L"RecentFileManager", L"RecentFile0", longValue));
-    EXPECT_EQ(readIniString(ini, L"RecentFileManager", L"RecentFile0", L""), longValue);
 }
