@@ -32,7 +32,10 @@ bool Corvanta::exportMp3To(const std::wstring& destination) {
     if (encoded) {
         std::vector<LyricsLine> sentences;
         const int rows = mLyricsTable.getItemCount();
-        for (int row = 0; row < rows; ++row) sentences.push_back({getRowStartTime(row), mRows.getSentence(row)});
+        // The sentence's own start, in milliseconds: the Start cell shows it cut to 10 ms.
+        for (int row = 0; row < rows; ++row) {
+            sentences.push_back({mSentenceView.getStartTime(row), mRows.getSentence(row)});
+        }
         if (writeSyltFrame(destination, sentences, mTempoField.getValue(), mId3Manager, m_hWnd)) return true;
     }
     // Cancelled (a partial MP3), the lyrics not written, or the encoder failed (which

@@ -129,6 +129,21 @@ TEST_F(Mp3Export, AtTempo80TheMp3Lasts125PercentAndItsLyricsAreScaled) {
     }
 }
 
+TEST_F(Mp3Export, TheLyricsTakeTheSentencesStartToTheMillisecond) {
+    const std::wstring audio = writePlainMp3(dir.file(L"lesson.mp3"));
+    writeSentenceList(dir.file(L"lesson.xml"), L"lesson.mp3", kLesson);
+    ASSERT_TRUE(main->openFile(audio));
+    main->getTempoField().setValue(100);
+    main->selectRow(1);
+    main->getRows().setStartTime(1234);  // its Start cell shows 00:01:23
+    const std::wstring output = dir.file(L"exact.mp3");
+    ASSERT_TRUE(main->exportMp3To(output));
+    LyricsInfoManager lyrics;
+    ASSERT_TRUE(lyrics.readSyltTag(output));
+    ASSERT_EQ(lyrics.getCount(), 3);
+    EXPECT_EQ(lyrics.getTime(1), 1234u);
+}
+
 TEST_F(Mp3Export, CancellingHalfWayLeavesNoFile) {
     ASSERT_TRUE(main->openFile(writePlainMp3(dir.file(L"lesson.mp3"))));
     const std::wstring output = dir.file(L"cancelled.mp3");
