@@ -9,7 +9,7 @@
 #include "foundation/encoding/StringConversion.h"
 #include "foundation/xml/Element.h"
 #include "foundation/xml/XMLParser.h"
-#include "player/app/Settings.h"
+#include "player/settings/Settings.h"
 #include "player/lyrics/SentenceListFile.h"
 #include "testsupport/TestWindows.h"
 
