@@ -242,6 +242,9 @@ public:
 
     // Layout and measuring.
     bool wrapLines(uint32_t firstLine, uint32_t lastLine);
+    // The width of a blank on a row: the plain blank, or on a justified row that is not
+    // its line's last the share of the room its blanks fill.
+    float getJustifiedSpaceWidth(uint32_t line, uint32_t row);
     float getBlankWidth(uint32_t line, uint32_t row);
     uint32_t getCharWidth(wchar_t c);
     void updateLayout();
@@ -389,6 +392,8 @@ protected:
     // Paints the rows of the line under screen row `row`, from that row up to lastRow at
     // most; the number of rows painted after the first.
     int paintLineRows(HDC memory, int row, int lastRow);
+    // The row under a client y, with the sub-row offset of a smooth scroll.
+    int rowAtPixel(int y) const;
     // Draws count characters from `from` in one set of colours; the width drawn.
     float drawTextRun(HDC memory, float x, int y, const std::wstring& lineText, int from, int count,
                       const CellColors& colors, float spaceWidth);

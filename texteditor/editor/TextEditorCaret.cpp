@@ -126,6 +126,13 @@ void TextEditor::createCaret() {
 }
 
 LRESULT TextEditor::onSetFocus() {
+    if (m_hWnd && !hasFocus()) {
+        // Sent by the editor itself (a drag entering it): take the focus from whichever
+        // window holds it, so that the caret, the drop point, is shown here. The focus
+        // change comes back as a WM_SETFOCUS of its own, which does the rest.
+        ::SetFocus(m_hWnd);
+        return 0;
+    }
     createCaret();
     updateCaret();
     repaintAll();

@@ -23,7 +23,6 @@ void TextEditor::moveCaret(int key) {
     collapseToCaret();
     const uint32_t caretBefore = selection.caret;
     const uint32_t length = static_cast<uint32_t>(text.size());
-    wchar_t* chars = const_cast<wchar_t*>(text.c_str());
     uint32_t n = selection.caret;
     bool keepPreferredX = false;
     switch (key) {
@@ -48,9 +47,13 @@ void TextEditor::moveCaret(int key) {
                 }
             }
             scrollBar.releaseRedraw(m_hWnd);
-            if (scrollBar.verticalPosition == 0) {
+            // A view that cannot move (a text shorter than the window) stands at both
+            // ends: the key's direction decides where the caret goes.
+            const bool atTop = scrollBar.verticalPosition == 0;
+            const bool atBottom = scrollBar.verticalPosition >= scrollBar.verticalMaximum;
+            if (atTop && !(atBottom && dir > 0)) {
                 setCaretFromPoint(selection.preferredX, 0);
-            } else if (scrollBar.verticalPosition >= scrollBar.verticalMaximum) {
+            } else if (atBottom) {
                 setCaretFromPoint(selection.preferredX, getClientRect().bottom);
             } else {
                 setCaretFromPoint(selection.preferredX, screenY);
@@ -76,7 +79,7 @@ void TextEditor::moveCaret(int key) {
         case VK_LEFT:
             if (n == 0) break;
             if (ctrl) {
-                n = static_cast<uint32_t>(std::max(wordBreakProc(chars, static_cast<int>(n), static_cast<int>(length), WB_MOVEWORDLEFT), 0));
+                n = wordBreak(n, WB_MOVEWORDLEFT);
             } else {
                 n -= n >= 2 && text[n - 2] == L'\r' && text[n - 1] == L'\n' ? 2 : 1;
             }
@@ -84,7 +87,7 @@ void TextEditor::moveCaret(int key) {
         case VK_RIGHT:
             if (n >= length) break;
             if (ctrl) {
-                n = static_cast<uint32_t>(std::max(wordBreakProc(chars, static_cast<int>(n), static_cast<int>(length), WB_MOVEWORDRIGHT), 0));
+                n = wordBreak(n, WB_MOVEWORDRIGHT);
             } else {
                 n += n + 1 < length && text[n] == L'\r' && text[n + 1] == L'\n' ? 2 : 1;
             }

@@ -66,7 +66,7 @@ void TextEditor::dragSelection(uint32_t offset) {
 void TextEditor::onDragEnter() {
     if (readOnly) return;
     if (mouseMode != kDraggingSelection) mouseMode = kDraggingOutside;
-    // Shows the caret, which marks the drop point while the drag goes on.
+    // Takes the focus and shows the caret, which marks the drop point while the drag goes on.
     ::SendMessageW(m_hWnd, WM_SETFOCUS, 0, 0);
 }
 

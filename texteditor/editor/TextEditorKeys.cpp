@@ -99,8 +99,7 @@ uint32_t TextEditor::wordBreak(uint32_t offset, int code) {
     // The procedure may be anyone's: it gets a copy and its answer is kept in the text.
     std::wstring text = document->getText();
     const int length = static_cast<int>(text.size());
-    const int found = wordBreakProc ? wordBreakProc(&text[0], static_cast<int>(offset), length, code)
-                                    : static_cast<int>(offset);
+    const int found = wordBreakProc(&text[0], static_cast<int>(offset), length, code);
     return static_cast<uint32_t>(std::clamp(found, 0, length));
 }
 

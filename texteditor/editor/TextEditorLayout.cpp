@@ -164,8 +164,13 @@ bool TextEditor::wrapLines(uint32_t firstLine, uint32_t lastLine) {
     return result.rowsChanged;
 }
 
-float TextEditor::getBlankWidth(uint32_t line, uint32_t row) {
+float TextEditor::getJustifiedSpaceWidth(uint32_t line, uint32_t row) {
     return justifiedBlankWidth(*document, line, row, getTextAreaWidth(), justify && multiLine, *this);
+}
+
+float TextEditor::getBlankWidth(uint32_t line, uint32_t row) {
+    // The caret and the hit test step over a blank by the width the painter drew it.
+    return getJustifiedSpaceWidth(line, row);
 }
 
 void TextEditor::updateScrollBars() {

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "foundation/text/WordBoundaries.h"
 #include "texteditor/editor/TextEditor.h"
 
 namespace {
@@ -133,7 +134,10 @@ LRESULT TextEditor::editMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             return getWrappedRow(line, column);
         }
         case EM_SETREADONLY: setReadOnly(wParam != 0); return 1;
-        case EM_SETWORDBREAKPROC: wordBreakProc = reinterpret_cast<EDITWORDBREAKPROCW>(lParam); return 0;
+        case EM_SETWORDBREAKPROC:
+            // As in the edit control, no procedure means the editor's own word breaks.
+            wordBreakProc = lParam ? reinterpret_cast<EDITWORDBREAKPROCW>(lParam) : ::wordBreakProc;
+            return 0;
         case EM_GETWORDBREAKPROC: return reinterpret_cast<LRESULT>(wordBreakProc);
         case EM_SETMARGINS: {
             if (wParam & EC_LEFTMARGIN) padding.left = LOWORD(lParam);

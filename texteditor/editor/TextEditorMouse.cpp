@@ -159,13 +159,19 @@ LRESULT TextEditor::onLButtonDblClk(int x, int y) {
     if (!getSelection().isEmpty()) repaintAll();
     collapseToAnchor();
     // The first press left anchor and caret at the point: select the word around it.
-    const int length = static_cast<int>(text.size());
-    const int at = static_cast<int>(selection.anchor);
-    wchar_t* chars = const_cast<wchar_t*>(text.c_str());
-    const int start = wordBreakProc(chars, at, length, WB_MOVEWORDLEFT);
-    // At or past the end of the text the word ends there, never before the anchor.
-    const int end = at >= length ? length : wordBreakProc(chars, at, length, WB_MOVEWORDRIGHT);
-    select(static_cast<uint32_t>(start), static_cast<uint32_t>(end));
+    const uint32_t length = static_cast<uint32_t>(text.size());
+    const uint32_t at = std::min(selection.anchor, length);
+    const auto isBreak = [&](uint32_t p) { return text[p] == L'\r' || text[p] == L'\n'; };
+    if ((at == 0 || isBreak(at - 1)) && (at == length || isBreak(at))) {
+        // An empty line holds no word. The word breaks would reach over the line breaks
+        // around it, and typing over them would join the lines: select nothing.
+        select(at, at);
+    } else {
+        const uint32_t start = wordBreak(at, WB_MOVEWORDLEFT);
+        // At the end of the text the word ends there, never before the anchor.
+        const uint32_t end = at == length ? length : wordBreak(at, WB_MOVEWORDRIGHT);
+        select(start, end);
+    }
     startTimer(kTripleClickTimer, kTripleClickWindow);
     return 1;
 }

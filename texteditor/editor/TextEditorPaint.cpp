@@ -49,12 +49,10 @@ void TextEditor::paintContent(HDC memory, RECT paintRect) {
     ::ExtTextOutW(memory, 0, 0, ETO_OPAQUE, &paintRect, nullptr, 0, nullptr);
     if (hasBackgroundImage()) drawBackgroundImage(memory);
 
-    const int lineHeight = std::max(getLineHeight(), 1);
-    const int firstVisible = scrollBar.verticalPosition;
-    const int paintTop = static_cast<int>(paintRect.top);
-    const int paintBottom = static_cast<int>(paintRect.bottom);
-    const int firstRow = std::max(0, (paintTop - padding.top) / lineHeight + firstVisible);
-    const int lastRow = std::max(firstRow, (paintBottom - padding.top) / lineHeight + firstVisible);
+    // The rows under the paint rectangle, where a smooth scroll has moved them by the
+    // sub-row offset: partly shown rows at either edge are painted too.
+    const int firstRow = std::max(0, rowAtPixel(static_cast<int>(paintRect.top)));
+    const int lastRow = std::max(firstRow, rowAtPixel(static_cast<int>(paintRect.bottom)));
 
     const int gutterWidth = getTextLeft() - padding.left;
     if (gutterWidth > 0) {
@@ -76,9 +74,17 @@ void TextEditor::paintContent(HDC memory, RECT paintRect) {
     drawBorderAndClearMark(memory);
 }
 
+int TextEditor::rowAtPixel(int y) const {
+    const int lineHeight = std::max(getLineHeight(), 1);
+    const int fromFirst = y - padding.top + pixelOffset;
+    // Rounded down, also above the first visible row.
+    const int rows = fromFirst >= 0 ? fromFirst / lineHeight : -((lineHeight - 1 - fromFirst) / lineHeight);
+    return rows + scrollBar.verticalPosition;
+}
+
 int TextEditor::paintLineRows(HDC memory, int row, int lastRow) {
     const int lineHeight = std::max(getLineHeight(), 1);
-    const int top = (row - scrollBar.verticalPosition) * lineHeight + padding.top;
+    const int top = (row - scrollBar.verticalPosition) * lineHeight + padding.top - pixelOffset;
     if (top + lineHeight <= padding.top) return 0;  // above the text area
     if (document->getLineCount() < 2) return 0;
     const uint32_t line = document->findLine(static_cast<uint32_t>(row), true);
@@ -97,11 +103,12 @@ int TextEditor::paintLineRows(HDC memory, int row, int lastRow) {
     std::vector<CellColors> cells(lineText.size());
     if (!lineText.empty()) getLineColors(static_cast<int>(line), lineText, static_cast<int>(lineText.size()), cells.data());
 
-    // Text scrolled sideways never covers the gutter, the right padding or the bottom padding.
+    // Text scrolled sideways never covers the gutter, the right padding or the bottom
+    // padding, nor a row part way through a smooth scroll the top padding.
     const int textLeft = getTextLeft();
     const RECT textRect = getTextRectangle();
     const int saved = ::SaveDC(memory);
-    ::IntersectClipRect(memory, textLeft, 0, textRect.right, textRect.bottom);
+    ::IntersectClipRect(memory, textLeft, textRect.top, textRect.right, textRect.bottom);
 
     const float x0 = static_cast<float>(textLeft - getHScroll());
     const uint32_t lineLength = static_cast<uint32_t>(lineText.size());
@@ -113,7 +120,7 @@ int TextEditor::paintLineRows(HDC memory, int row, int lastRow) {
         if (!lineText.empty() && r < record.breaks.size()) {
             const uint32_t s = std::min(record.breaks[r], lineLength);
             const uint32_t e = r + 1 < record.breaks.size() ? std::min(record.breaks[r + 1], lineLength) : lineLength;
-            const float spaceWidth = getBlankWidth(line, r);
+            const float spaceWidth = getJustifiedSpaceWidth(line, r);
             float x = x0;
             uint32_t runStart = s;
             for (uint32_t i = s; i < e; ++i) {

@@ -70,12 +70,13 @@ void TextEditor::shiftRows(int pixels, const RECT& rect, bool canShift) {
 }
 
 bool TextEditor::smoothScroll(int dy, const RECT& rect, bool canShift) {
-    if (dy > 0 && scrollBar.verticalPosition >= scrollBar.verticalMaximum) return false;
-    if (dy < 0 && scrollBar.verticalPosition <= 0) return false;
     const int dir = dy > 0 ? 1 : -1;
     const int lineHeight = std::max(getLineHeight(), 1);
     bool moved = false;
     for (int i = 0; i < std::abs(dy); ++i) {
+        // A row is animated only when the view can move by it: a shifted row that the
+        // view then does not take would leave the window a row off.
+        if (dir > 0 ? scrollBar.verticalPosition >= scrollBar.verticalMaximum : scrollBar.verticalPosition <= 0) break;
         const int step = std::max(1, lineHeight / 8);
         DWORD t = ::timeGetTime();
         for (int k = 0; k < lineHeight / step; ++k) {

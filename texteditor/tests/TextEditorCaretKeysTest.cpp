@@ -61,6 +61,20 @@ TEST(TextEditorCaretKeys, CtrlArrowsMoveByWords) {
     EXPECT_EQ(f.editor.getCaretPosition(), 0u);
 }
 
+TEST(TextEditorCaretKeys, ANullWordBreakProcedureGivesBackTheEditorsOwn) {
+    PointerFixture f;
+    f.editor.setText(L"alpha beta gamma");
+    f.send(EM_SETWORDBREAKPROC, 0, 0);
+    f.editor.setCaretPosition(7);
+    {
+        HeldKeys ctrl({VK_CONTROL});
+        f.editor.moveCaret(VK_RIGHT);
+    }
+    EXPECT_EQ(f.editor.getCaretPosition(), 10u);
+    f.doubleClick(f.leftHalf(13));
+    EXPECT_EQ(f.editor.getSelection(), TextRange(11, 16));
+}
+
 TEST(TextEditorCaretKeys, ShiftKeepsTheAnchorOfASelectionMadeRightToLeft) {
     PointerFixture f;
     f.editor.setText(L"abcdefgh");
@@ -128,6 +142,13 @@ TEST(TextEditorCaretKeys, PageDownMovesTheViewAndTheCaretByAPage) {
     f.editor.moveCaret(VK_PRIOR);
     EXPECT_EQ(f.editor.getFirstVisibleRow(), 0);
     EXPECT_EQ(f.editor.getCaretPosition(), 0u);  // at the top the caret goes to the first row
+    // A text shorter than the window: the view stays, the caret goes to the last or first row.
+    f.editor.setText(L"one\r\ntwo\r\nthree");
+    f.editor.setCaretPosition(1);
+    f.editor.moveCaret(VK_NEXT);
+    EXPECT_EQ(f.editor.getSelectionState().caretLine, 2u);
+    f.editor.moveCaret(VK_PRIOR);
+    EXPECT_EQ(f.editor.getSelectionState().caretLine, 0u);
 }
 
 TEST(TextEditorCaretKeys, PagingInStridesLeavesTheCaretShown) {

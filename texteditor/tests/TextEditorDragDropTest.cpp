@@ -66,13 +66,18 @@ IDataObject* outsideText(const std::wstring& wide, const std::string& narrow) {
     return data;
 }
 
-void dropFromOutside(TextEditor& editor, IDataObject* data, uint32_t offset, DWORD* effect) {
+// Enters the editor and moves over an offset as OLE's loop would; the effect it answered.
+DWORD dragOver(TextEditor& editor, IDataObject* data, uint32_t offset, DWORD effect) {
     POINTL point = screenPointOf(editor, offset);
-    DWORD enter = *effect;
+    DWORD enter = effect;
     editor.DragEnter(data, MK_LBUTTON, point, &enter);
-    DWORD over = *effect;
-    editor.DragOver(MK_LBUTTON, point, &over);
-    editor.Drop(data, MK_LBUTTON, point, effect);
+    editor.DragOver(MK_LBUTTON, point, &effect);
+    return effect;
+}
+
+void dropFromOutside(TextEditor& editor, IDataObject* data, uint32_t offset, DWORD* effect) {
+    dragOver(editor, data, offset, *effect);
+    editor.Drop(data, MK_LBUTTON, screenPointOf(editor, offset), effect);
 }
 
 }  // namespace
@@ -146,19 +151,34 @@ TEST(TextEditorDragDrop, NarrowOnlyTextIsConverted) {
     EXPECT_EQ(f.text(), L"plain");
 }
 
+TEST(TextEditorDragDrop, ADragEnteringAnEditorWithoutTheFocusShowsTheDropPointThere) {
+    DragFixture f;
+    ::ShowWindow(f.frame.m_hWnd, SW_SHOW);
+    TextEditor other;
+    other.create(f.frame.m_hWnd, 0, 200, 300, 100);
+    other.setText(L"focused");
+    ::SetFocus(other.m_hWnd);
+    f.editor.setText(L"abcdef");
+    IDataObject* data = outsideText(L"x", "x");
+    dragOver(f.editor, data, 3, DROPEFFECT_COPY);
+    EXPECT_EQ(::GetFocus(), f.editor.m_hWnd);
+    GUITHREADINFO gui{};
+    gui.cbSize = sizeof gui;
+    ASSERT_TRUE(::GetGUIThreadInfo(::GetCurrentThreadId(), &gui));
+    EXPECT_EQ(gui.hwndCaret, f.editor.m_hWnd);
+    EXPECT_EQ(gui.rcCaret.left, static_cast<short>(LOWORD(f.editor.posFromChar(3))));
+    f.editor.DragLeave();
+    data->Release();
+}
+
 TEST(TextEditorDragDrop, ReadOnlyEditorRefusesDropsAndOnlyPlacesTheCaret) {
     DragFixture f;
     f.editor.setText(L"abcdef");
     f.editor.setReadOnly(true);
     IDataObject* data = outsideText(L"xyz", "xyz");
-    POINTL point = screenPointOf(f.editor, 3);
+    EXPECT_EQ(dragOver(f.editor, data, 3, DROPEFFECT_COPY), static_cast<DWORD>(DROPEFFECT_NONE));
     DWORD effect = DROPEFFECT_COPY;
-    f.editor.DragEnter(data, MK_LBUTTON, point, &effect);
-    effect = DROPEFFECT_COPY;
-    f.editor.DragOver(MK_LBUTTON, point, &effect);
-    EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_NONE));
-    effect = DROPEFFECT_COPY;
-    f.editor.Drop(data, MK_LBUTTON, point, &effect);
+    f.editor.Drop(data, MK_LBUTTON, screenPointOf(f.editor, 3), &effect);
     data->Release();
     EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_NONE));
     EXPECT_EQ(f.text(), L"abcdef");

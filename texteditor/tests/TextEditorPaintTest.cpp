@@ -5,8 +5,8 @@
 #include "foundation/system/Exception.h"
 #include "testsupport/TestWindows.h"
 #include "texteditor/tests/EditorTestSupport.h"
+#include "texteditor/tests/PixelTestSupport.h"
 #include "toolkit/graphics/Bitmap.h"
-#include "toolkit/graphics/Graphics.h"
 
 namespace {
 
@@ -14,43 +14,6 @@ constexpr COLORREF kHighlight = 0xFFD790;
 constexpr COLORREF kFind = 0x20A0FF;
 constexpr COLORREF kLink = 0x0000C0;
 constexpr COLORREF kWhite = 0xFFFFFF;
-
-// The editor drawn into a bitmap of its client size (or only an area of it).
-struct Frame {
-    explicit Frame(TextEditor& editor) : Frame(editor, editor.getClientRect()) {}
-    Frame(TextEditor& editor, const RECT& area)
-        : client(editor.getClientRect()), g(client.right, client.bottom) {
-        editor.renderTo(g.getHDC(), area);
-    }
-    COLORREF at(int x, int y) const { return ::GetPixel(g.getHDC(), x, y); }
-    int count(const RECT& r, COLORREF color) const {
-        int n = 0;
-        for (int y = r.top; y < r.bottom; ++y) {
-            for (int x = r.left; x < r.right; ++x) n += at(x, y) == color ? 1 : 0;
-        }
-        return n;
-    }
-    // The leftmost / rightmost x in r whose pixel is not `color`; -1 when none.
-    int firstOther(const RECT& r, COLORREF color) const {
-        for (int x = r.left; x < r.right; ++x) {
-            for (int y = r.top; y < r.bottom; ++y) {
-                if (at(x, y) != color) return x;
-            }
-        }
-        return -1;
-    }
-    int lastOther(const RECT& r, COLORREF color) const {
-        for (int x = r.right - 1; x >= r.left; --x) {
-            for (int y = r.top; y < r.bottom; ++y) {
-                if (at(x, y) != color) return x;
-            }
-        }
-        return -1;
-    }
-
-    RECT client;
-    Graphics g;
-};
 
 int caretX(TextEditor& editor, uint32_t offset) { return static_cast<short>(LOWORD(editor.posFromChar(offset))); }
 int caretY(TextEditor& editor, uint32_t offset) { return static_cast<short>(HIWORD(editor.posFromChar(offset))); }
@@ -173,6 +136,10 @@ TEST(TextEditorPaint, JustifiedRowsReachTheRightEdgeAndLastRowsKeepTheirSpacing)
     const int lastInk = frame.lastOther(rowBand(f.editor, lastRow, 0, client.right), back);
     EXPECT_LE(lastInk, caretX(f.editor, f.editor.getTextLength()));
     EXPECT_LT(lastInk, right - 3 * wide);
+    // The blanks of the first row are widened, those of the last row are not.
+    const float blank = static_cast<float>(f.editor.getCharWidth(L' '));
+    EXPECT_GT(f.editor.getJustifiedSpaceWidth(0, 0), blank);
+    EXPECT_FLOAT_EQ(f.editor.getJustifiedSpaceWidth(0, static_cast<uint32_t>(lastRow)), blank);
 }
 
 TEST(TextEditorPaint, TabsExpandToTheStopsTheCaretUsesAlsoWhenScrolledSideways) {
@@ -342,17 +309,7 @@ TEST(TextEditorPaint, AWindowPaintOfABandShowsTheSamePixelsAsTheWholeEditorDrawn
         ::ValidateRect(f.editor.m_hWnd, nullptr);
         ::InvalidateRect(f.editor.m_hWnd, &band, FALSE);
         ::UpdateWindow(f.editor.m_hWnd);
-        Graphics shown(client.right, client.bottom);
-        HDC window = ::GetDC(f.editor.m_hWnd);
-        ::BitBlt(shown.getHDC(), 0, 0, client.right, client.bottom, window, 0, 0, SRCCOPY);
-        ::ReleaseDC(f.editor.m_hWnd, window);
-        int differing = 0;
-        for (int y = band.top; y < band.bottom; ++y) {
-            for (int x = band.left; x < band.right; ++x) {
-                differing += ::GetPixel(shown.getHDC(), x, y) != whole.at(x, y) ? 1 : 0;
-            }
-        }
-        EXPECT_EQ(differing, 0) << band.left << "," << band.top;
+        EXPECT_EQ(Frame::onScreen(f.editor).differing(whole, band), 0) << band.left << "," << band.top;
     }
 }
 
@@ -386,15 +343,5 @@ TEST(TextEditorPaint, SelectingBelowTheViewShiftsItARowAtATimeAndTheWindowShowsT
     }
 
     // What the window shows after the shifts is what drawing the whole editor gives.
-    const RECT client = f.editor.getClientRect();
-    const Frame whole(f.editor);
-    Graphics shown(client.right, client.bottom);
-    HDC window = ::GetDC(f.editor.m_hWnd);
-    ::BitBlt(shown.getHDC(), 0, 0, client.right, client.bottom, window, 0, 0, SRCCOPY);
-    ::ReleaseDC(f.editor.m_hWnd, window);
-    int differing = 0;
-    for (int y = 0; y < client.bottom; ++y) {
-        for (int x = 0; x < client.right; ++x) differing += ::GetPixel(shown.getHDC(), x, y) != whole.at(x, y) ? 1 : 0;
-    }
-    EXPECT_EQ(differing, 0);
+    EXPECT_EQ(Frame::onScreen(f.editor).differing(Frame(f.editor)), 0);
 }

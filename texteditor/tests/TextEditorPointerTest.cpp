@@ -161,6 +161,19 @@ TEST(TextEditorPointer, DoubleClickAtOrPastTheEndSelectsTheLastWordNotTheWholeTe
     EXPECT_EQ(f.editor.getTimerId(), 0);
 }
 
+TEST(TextEditorPointer, DoubleClickOnAnEmptyLineSelectsNoLineBreak) {
+    PointerFixture f;
+    f.editor.setText(L"one\r\n\r\ntwo\r\n");
+    for (const uint32_t emptyLine : {12u, 5u}) {  // the last line, one between
+        const POINT p = f.at(emptyLine);
+        f.doubleClick(POINT{p.x + 5, p.y + f.lineHeight() / 2});
+        EXPECT_EQ(f.editor.getSelection(), TextRange(emptyLine, emptyLine));
+        f.send(WM_TIMER, 2);  // the triple-click window ends
+    }
+    f.send(WM_CHAR, L'x');
+    EXPECT_EQ(f.text(), L"one\r\nx\r\ntwo\r\n");
+}
+
 TEST(TextEditorPointer, LineNumberPressesSelectWholeRowsKeepingThePressedOne) {
     NumberedFixture f;
     NumberedEditor& e = f.numbered;

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <set>
 
+#include "texteditor/tests/PixelTestSupport.h"
 #include "texteditor/tests/PointerTestSupport.h"
 
 namespace {
@@ -27,17 +29,21 @@ private:
     UINT saved = 3;
 };
 
-// Counts the frames painted and the sub-row offsets they were painted at.
+// Keeps a fingerprint of what the window shows after each frame it paints.
 class FramedEditor : public TextEditor {
 public:
     LRESULT onPaint() override {
-        ++paints;
-        offsets.insert(getPixelOffset());
-        return TextEditor::onPaint();
+        const LRESULT result = TextEditor::onPaint();
+        const Frame shown = Frame::onScreen(*this);
+        uint64_t print = 0;
+        for (int y = 0; y < shown.client.bottom; ++y) {
+            for (int x = 0; x < shown.client.right; ++x) print = print * 31 + shown.at(x, y);
+        }
+        shownFrames.insert(print);
+        return result;
     }
     void frame() { showBorder = true; }
-    int paints = 0;
-    std::set<int> offsets;
+    std::set<uint64_t> shownFrames;
 };
 
 // Counts what reaches the window's scroll bars.
@@ -110,28 +116,35 @@ TEST(TextEditorScrolling, ASingleLineFieldNeverScrollsVertically) {
     EXPECT_FALSE(f.editor.scroll(0, 2, false));
 }
 
-TEST(TextEditorScrolling, SmoothScrollingWithABorderRepaintsTheMovedRows) {
-    NotificationFrame frame;
-    ::ShowWindow(frame.m_hWnd, SW_SHOWNOACTIVATE);
-    FramedEditor editor;
-    editor.create(frame.m_hWnd, 0, 0, 300, 120);
-    editor.setText(numberedRows(30));
-    editor.frame();
-    editor.setSmoothScrolling(true);
-    PointerFixture::pump(20);
-    editor.paints = 0;
-    editor.offsets.clear();
-    EXPECT_TRUE(editor.scroll(0, 1, true));
-    EXPECT_EQ(editor.getFirstVisibleRow(), 1);
-    EXPECT_EQ(editor.getPixelOffset(), 0);
-    // Painted while it moved, at offsets between the rows.
-    const int steps = editor.getLineHeight() / std::max(1, editor.getLineHeight() / 8);
-    EXPECT_GE(editor.paints, steps);
-    EXPECT_GT(editor.offsets.size(), 2u);
-    // Smoothly up from the top moves nothing.
-    editor.scroll(0, -1, true);
-    EXPECT_FALSE(editor.scroll(0, -1, true));
-    ::ShowWindow(frame.m_hWnd, SW_HIDE);
+TEST(TextEditorScrolling, SmoothScrollingShowsEachStepAndEndsOnWhatAFullRepaintShows) {
+    for (const bool border : {false, true}) {
+        NotificationFrame frame;
+        ::ShowWindow(frame.m_hWnd, SW_SHOWNOACTIVATE);
+        FramedEditor editor;
+        editor.create(frame.m_hWnd, 0, 0, 300, 120);
+        editor.setText(numberedRows(12));
+        if (border) editor.frame();  // no shifting: every step is painted anew
+        editor.setSmoothScrolling(true);
+        PointerFixture::pump(20);
+        editor.shownFrames.clear();
+        EXPECT_TRUE(editor.scroll(0, 1, true));
+        ::UpdateWindow(editor.m_hWnd);
+        EXPECT_EQ(editor.getFirstVisibleRow(), 1);
+        EXPECT_EQ(editor.getPixelOffset(), 0);
+        // The rows were seen moving between their places, and stand where a full paint puts them.
+        const int steps = editor.getLineHeight() / std::max(1, editor.getLineHeight() / 8);
+        EXPECT_GE(editor.shownFrames.size(), static_cast<size_t>(steps)) << border;
+        EXPECT_EQ(Frame::onScreen(editor).differing(Frame(editor)), 0) << border;
+        // Smoothly past the end moves the view as far as it goes, past the top not at all.
+        const int last = editor.getScrollBar().verticalMaximum;
+        EXPECT_TRUE(editor.scroll(0, last, true));
+        ::UpdateWindow(editor.m_hWnd);
+        EXPECT_EQ(editor.getFirstVisibleRow(), last);
+        EXPECT_EQ(Frame::onScreen(editor).differing(Frame(editor)), 0) << border;
+        editor.scroll(0, -last, false);
+        EXPECT_FALSE(editor.scroll(0, -1, true));
+        ::ShowWindow(frame.m_hWnd, SW_HIDE);
+    }
 }
 
 TEST(TextEditorScrolling, BarsAreSetOnlyWhenTheirValuesChange) {
