@@ -70,6 +70,10 @@ public:
 
 TEST(NewsSnsEnglishDialog, DownloadsADayWithoutKeywordSentences) {
     SnsEnglishRun run(false);
+    // The series' title, "(Monday to Friday)" with a fullwidth tilde.
+    EXPECT_EQ(L"\u300CNHK \u30CB\u30E5\u30FC\u30B9\u3067\u82F1\u8A9E\u8853\uFF08\u6708\uFF5E\u91D1\uFF09\u300D"
+              L"\u30B9\u30AF\u30EA\u30D7\u30C8\u30C0\u30A6\u30F3\u30ED\u30FC\u30C0\u30FC",
+              run.dialog->getText());
     serveSnsEnglishLesson(run.server);
     run.pressDownload();
     ASSERT_TRUE(run.waitForEnd()) << toString(run.log());
