@@ -1,6 +1,7 @@
 #include "downloaders/table/WebsiteDownloader.h"
 
 #include "downloaders/http/InternetDownload.h"
+#include "downloaders/table/CardDownloader.h"
 #include "downloaders/table/PhotoIndexPage.h"
 #include "downloaders/table/SafeText.h"
 #include "downloaders/table/SentenceGroupElements.h"
@@ -49,7 +50,7 @@ bool WebsiteDownloader::acceptUrl(std::wstring& url) {
 void WebsiteDownloader::crawlPage(const std::wstring& html) {
     const PhotoIndex index = readPhotoIndex(html);
     for (const PhotoEntry& entry : index.entries) analyzeUrl(entry.url, entry.title);
-    showInnerTextFailure(index.failure, html, index.missingEndTag);
+    CardDownloader::showMissingMarker(index.failure, html, index.missingEndTag);
 }
 
 Element* WebsiteDownloader::createSentenceGroup(int row) {
