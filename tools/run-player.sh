@@ -6,7 +6,9 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
 "$ROOT/tools/setup-machine.sh"
-"$ROOT/tools/build.sh" Corvanta reading_server
+# The program and everything its run folder needs: audio libraries, encoder, pictures,
+# reading server and the downloaders' outside programs.
+"$ROOT/tools/build.sh" Corvanta bass_family player_resources reading_server downloader_ffmpeg flvstreamer
 
 # Both before the first Wine program below: the prefix's services (its wineserver and
 # desktop process) keep the display they were started with, and a player started on them
