@@ -17,7 +17,7 @@
 #include "bench/BenchSupport.h"
 #include "foundation/system/MessageBoxes.h"
 #include "player/audio/BassSystem.h"
-#include "player/mainwindow/Corvanta.h"
+#include "app/mainwindow/Corvanta.h"
 #include "player/mp3/SyltFrameWriter.h"
 
 namespace {

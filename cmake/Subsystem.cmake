@@ -1,9 +1,15 @@
 # One static library per subsystem folder, built from every .cpp below it except its
 # tests/ folder; the tests/ folder becomes one test executable run through Wine.
 # New files are picked up without editing any CMakeLists (CONFIGURE_DEPENDS).
+# DEPENDS names only libraries below this one: foundation, toolkit, texteditor, player,
+# words, downloaders, app (tools/check-layers.py keeps it so). FIXTURES_OF names the
+# subsystem whose tests/fixtures folder the tests read (their own by default).
 
 function(add_subsystem NAME)
-  cmake_parse_arguments(A "" "" "DEPENDS;LIBS;TEST_LIBS" ${ARGN})
+  cmake_parse_arguments(A "" "FIXTURES_OF" "DEPENDS;LIBS;TEST_LIBS" ${ARGN})
+  if(NOT A_FIXTURES_OF)
+    set(A_FIXTURES_OF ${NAME})
+  endif()
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS
        ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.c)
   list(FILTER sources EXCLUDE REGEX "/tests/")
@@ -27,7 +33,7 @@ function(add_subsystem NAME)
     add_executable(${NAME}_tests ${tests})
     target_link_libraries(${NAME}_tests PRIVATE ${NAME} testsupport ${A_TEST_LIBS})
     target_compile_definitions(${NAME}_tests PRIVATE
-      TEST_FIXTURES_DIR=L"${WIN_SOURCE_DIR}\\\\${NAME}\\\\tests\\\\fixtures")
+      TEST_FIXTURES_DIR=L"${WIN_SOURCE_DIR}\\\\${A_FIXTURES_OF}\\\\tests\\\\fixtures")
     set_target_properties(${NAME}_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
     add_test(NAME ${NAME} COMMAND ${NAME}_tests --gtest_brief=1 WORKING_DIRECTORY ${RUN_DIR})
     set_tests_properties(${NAME} PROPERTIES ENVIRONMENT "LC_ALL=ja_JP.UTF-8;WINEDEBUG=-all" TIMEOUT 900)

@@ -4,6 +4,8 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
 "$ROOT/tools/setup-machine.sh"
+# Each library uses only those below it.
+python3 "$ROOT/tools/check-layers.py"
 "$ROOT/tools/build.sh"
 
 start_xvfb

@@ -1,11 +1,11 @@
 #include "words/WebTranslation.h"
 
-#include "downloaders/http/InternetDownload.h"
-#include "downloaders/http/PercentEncoding.h"
+#include "foundation/http/InternetDownload.h"
+#include "foundation/http/PercentEncoding.h"
 #include "foundation/encoding/StringConversion.h"
 #include "foundation/system/MessageBoxes.h"
 #include "foundation/text/InnerText.h"
-#include "player/app/Settings.h"
+#include "player/settings/Settings.h"
 
 const wchar_t kTranslationSection[] = L"Translation";
 const wchar_t kTranslationAddressKey[] = L"ServiceAddress";

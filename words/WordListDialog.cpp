@@ -37,6 +37,8 @@ void WordListDialog::onSize(WPARAM wParam, LPARAM lParam) {
 }
 
 bool WordListDialog::onOk() {
+    const std::wstring before = getWordListElement().toXML();
     mPane.saveWords();
+    if (mWordsChanged && getWordListElement().toXML() != before) mWordsChanged();
     return true;
 }

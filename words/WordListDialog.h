@@ -3,6 +3,9 @@
 // leaves the element as it was.
 #pragma once
 
+#include <functional>
+#include <utility>
+
 #include "toolkit/window/Dialog.h"
 #include "words/WordListPane.h"
 
@@ -19,7 +22,10 @@ public:
     Element& getWordListElement() { return mPane.getWordListElement(); }
     void loadWords() { mPane.loadWords(); }
     WordListPane& getPane() { return mPane; }
+    // Run when OK changed the element: the owner's file then has words to save.
+    void setWordsChangedAction(std::function<void()> action) { mWordsChanged = std::move(action); }
 
 private:
     WordListPane mPane;
+    std::function<void()> mWordsChanged;
 };

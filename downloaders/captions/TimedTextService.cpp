@@ -1,8 +1,8 @@
 #include "downloaders/captions/TimedTextService.h"
 
 #include "downloaders/captions/TimedTextReader.h"
-#include "downloaders/http/PercentEncoding.h"
-#include "player/app/Settings.h"
+#include "foundation/http/PercentEncoding.h"
+#include "player/settings/Settings.h"
 
 std::wstring timedTextHost() { return readIniString(L"Youtube", L"TimedTextHost", L"video.google.com"); }
 

@@ -6,7 +6,7 @@
 #include "downloaders/captions/TimedTextReader.h"
 #include "downloaders/captions/TimedTextService.h"
 #include "downloaders/captions/VideoPageUrl.h"
-#include "downloaders/http/InternetDownload.h"
+#include "foundation/http/InternetDownload.h"
 #include "foundation/encoding/StringConversion.h"
 #include "toolkit/window/PopupMenu.h"
 

@@ -1,6 +1,6 @@
 #include "downloaders/news/NHK_NewsEnglishDialog.h"
 
-#include "player/app/Settings.h"
+#include "player/settings/Settings.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include "foundation/system/MessageBoxes.h"
 #include "foundation/system/ParserException.h"
 #include "foundation/system/StringUtils.h"
-#include "player/app/DateSetting.h"
-#include "player/app/Settings.h"
+#include "player/settings/DateSetting.h"
+#include "player/settings/Settings.h"
 
 namespace {
 

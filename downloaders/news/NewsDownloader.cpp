@@ -2,13 +2,13 @@
 
 #include <exception>
 
-#include "downloaders/http/InternetDownload.h"
+#include "foundation/http/InternetDownload.h"
 #include "downloaders/news/DownloadListener.h"
 #include "downloaders/news/RetrieverException.h"
 #include "foundation/encoding/StringConversion.h"
 #include "foundation/system/ParserException.h"
 #include "foundation/xml/Element.h"
-#include "player/app/Settings.h"
+#include "player/settings/Settings.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "downloaders/table/AbstractDownloader.h"
 
-#include "downloaders/http/InternetDownload.h"
+#include "foundation/http/InternetDownload.h"
 #include "downloaders/table/UrlBarLayout.h"
 #include "downloaders/table/UrlScheme.h"
 #include "foundation/encoding/StringConversion.h"

@@ -1,7 +1,7 @@
 #include "downloaders/table/GogakuruDownloader.h"
 
 #include "downloaders/flv/FlvManager.h"
-#include "downloaders/http/InternetDownload.h"
+#include "foundation/http/InternetDownload.h"
 #include "downloaders/table/OutsideTool.h"
 #include "downloaders/table/PhrasePage.h"
 #include "downloaders/table/SafeText.h"
@@ -11,7 +11,7 @@
 #include "foundation/system/ModulePath.h"
 #include "foundation/system/PathUtils.h"
 #include "foundation/xml/Element.h"
-#include "player/app/Settings.h"
+#include "player/settings/Settings.h"
 
 namespace {
 

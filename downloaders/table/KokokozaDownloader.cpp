@@ -2,7 +2,7 @@
 
 #include <atomic>
 
-#include "downloaders/http/InternetDownload.h"
+#include "foundation/http/InternetDownload.h"
 #include "downloaders/table/LecturePages.h"
 #include "downloaders/table/OutsideTool.h"
 #include "downloaders/table/SafeText.h"
@@ -11,7 +11,7 @@
 #include "foundation/system/ModulePath.h"
 #include "foundation/system/PathUtils.h"
 #include "foundation/system/StringUtils.h"
-#include "player/app/Settings.h"
+#include "player/settings/Settings.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 #include "downloaders/table/WebsiteDownloader.h"
 
-#include "downloaders/http/InternetDownload.h"
 #include "downloaders/table/CardDownloader.h"
 #include "downloaders/table/PhotoIndexPage.h"
 #include "downloaders/table/SafeText.h"
 #include "downloaders/table/SentenceGroupElements.h"
+#include "foundation/http/InternetDownload.h"
 #include "foundation/system/PathUtils.h"
-#include "player/app/Settings.h"
+#include "player/settings/Settings.h"
 #include "words/WebTranslation.h"
 
 namespace {

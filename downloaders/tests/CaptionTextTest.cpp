@@ -7,7 +7,7 @@
 #include "downloaders/captions/TimedTextReader.h"
 #include "downloaders/captions/TimedTextService.h"
 #include "downloaders/captions/VideoPageUrl.h"
-#include "downloaders/http/PercentEncoding.h"
+#include "foundation/http/PercentEncoding.h"
 
 namespace {
 

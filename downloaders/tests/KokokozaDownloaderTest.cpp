@@ -12,7 +12,7 @@
 #include "foundation/encoding/StringConversion.h"
 #include "foundation/system/PathUtils.h"
 #include "foundation/system/StringUtils.h"
-#include "player/app/Settings.h"
+#include "player/settings/Settings.h"
 #include "testsupport/LocalHttpServer.h"
 #include "testsupport/TestWindows.h"
 

@@ -10,7 +10,7 @@
 #include "foundation/encoding/StringConversion.h"
 #include "foundation/system/PathUtils.h"
 #include "foundation/xml/XMLParser.h"
-#include "player/app/Settings.h"
+#include "player/settings/Settings.h"
 #include "player/lyrics/SentenceListFile.h"
 #include "testsupport/LocalHttpServer.h"
 #include "testsupport/TestFiles.h"

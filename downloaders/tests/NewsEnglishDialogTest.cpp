@@ -11,7 +11,7 @@
 #include "foundation/system/PathUtils.h"
 #include "foundation/xml/Element.h"
 #include "foundation/xml/XMLParser.h"
-#include "player/app/Settings.h"
+#include "player/settings/Settings.h"
 #include "player/lyrics/SentenceListFile.h"
 #include "testsupport/TestWindows.h"
 

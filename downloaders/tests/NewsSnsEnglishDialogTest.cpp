@@ -4,13 +4,13 @@
 
 #include <memory>
 
-#include "downloaders/http/InternetDownload.h"
 #include "downloaders/news/NHK_NewsSnsEnglishDialog.h"
 #include "downloaders/tests/NewsLessonPages.h"
 #include "foundation/encoding/StringConversion.h"
+#include "foundation/http/InternetDownload.h"
 #include "foundation/xml/Element.h"
 #include "foundation/xml/XMLParser.h"
-#include "player/app/Settings.h"
+#include "player/settings/Settings.h"
 #include "player/lyrics/SentenceListFile.h"
 #include "testsupport/TestWindows.h"
 #include "testsupport/ThreadWatch.h"

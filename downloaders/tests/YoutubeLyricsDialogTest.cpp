@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "downloaders/captions/YoutubeLyricsDialog.h"
-#include "player/app/Settings.h"
+#include "player/settings/Settings.h"
 #include "testsupport/LocalHttpServer.h"
 #include "testsupport/TestWindows.h"
 

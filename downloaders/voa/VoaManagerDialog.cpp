@@ -3,7 +3,7 @@
 #include <shellapi.h>
 #include <shlwapi.h>
 
-#include "downloaders/http/InternetDownload.h"
+#include "foundation/http/InternetDownload.h"
 #include "downloaders/voa/LessonPage.h"
 #include "foundation/encoding/StringConversion.h"
 #include "toolkit/window/PopupMenu.h"

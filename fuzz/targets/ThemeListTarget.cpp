@@ -5,7 +5,7 @@
 #include "foundation/xml/Element.h"
 #include "fuzz/FuzzTarget.h"
 #include "fuzz/targets/TextInput.h"
-#include "player/mainwindow/ThemeList.h"
+#include "app/mainwindow/ThemeList.h"
 
 namespace {
 

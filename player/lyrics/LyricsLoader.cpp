@@ -68,6 +68,7 @@ bool LyricsLoader::readXmlLyrics(const std::wstring& xmlPath) {
     if (!fileExists(mTargets.audioPath) && !locateAudio(xmlPath, content.audio)) return false;
 
     mTargets.sentenceListPath = xmlPath;
+    mListUnread = false;
     mTargets.wordList.clear();
     if (content.hasWordList) mTargets.wordList = content.wordList;
     if (content.hasId3) {

@@ -67,17 +67,32 @@ public:
     bool writeXmlLyrics();
     // Fills the sentences for an audio file: its ".xml" sentence-list file beside it,
     // else its SYLT lines, else its USLT text cut into sentences, else none; the word
-    // list is the sentence-list file's, else empty. Always true.
+    // list is the sentence-list file's, else empty. Always true. A sentence-list file
+    // there that could not be read still becomes the sentence-list path, but a save
+    // writes over it only when the learner picks it in the save dialog: it may hold
+    // work the program could not read.
     // The caller then reloads the word-list pane's words when its dialog is visible.
     bool loadLyrics(const std::wstring& audioPath);
 
     // Asks (owner `owner`) whether to overwrite the sentence-list file and writes it on
-    // Yes, clearing the view's modified flag. True without an open audio file, or when
-    // the answer is No; else the write's result. The caller refreshes its title.
+    // Yes, ending the unsaved state and clearing the view's modified flag. An unread
+    // file is not offered: the save dialog asks where to write instead. True without an
+    // open audio file, on No or a cancelled dialog; else the write's result. The caller
+    // refreshes its title.
     bool saveLyrics(HWND owner);
+    // Whether the sentence-list path may be written: true unless it names a file that
+    // could not be read and the learner cancels the save dialog, which proposes that file
+    // (owner `owner`). A path chosen there becomes the sentence-list path.
+    bool confirmSentenceListPath(HWND owner);
     // Asks (owner `owner`) whether to rebuild the sentences from the view's edited text;
     // on Yes the rows are rebuilt (times kept) and row 0 is selected. True when rebuilt.
     bool reloadLyrics(HWND owner);
+
+    // The lesson's unsaved state: set by the owner for every change to the sentences,
+    // times, texts, words or id3 fields, ended by a save or when another file is opened.
+    // Kept apart from the view's modified flag, which follows the view's undo history.
+    bool isModified() const { return mModified; }
+    void setModified(bool modified) { mModified = modified; }
 
 private:
     // Finds the audio file a sentence-list file names and reads its tag.
@@ -86,6 +101,9 @@ private:
     Targets mTargets;
     AudioChooser mChooseAudio;
     SentenceRows::Host* mHost = nullptr;
+    bool mModified = false;
+    // The sentence-list path names a file beside the audio file that could not be read.
+    bool mListUnread = false;
 };
 
 // The open dialog for the audio file of a sentence list, in the current folder.

@@ -14,10 +14,13 @@ bool LyricsLoader::loadLyrics(const std::wstring& audioPath) {
     // list must not take over, and later save, the words of the one opened before.
     mTargets.wordList.clear();
     const std::wstring xmlPath = removeExtension(audioPath) + L".xml";
-    if (fileExists(xmlPath) && readXmlLyrics(xmlPath)) return true;
+    const bool listExists = fileExists(xmlPath);
+    if (listExists && readXmlLyrics(xmlPath)) return true;
 
-    // A later save writes the sentences found here beside the audio file.
+    // A later save writes the sentences found here beside the audio file; over a file
+    // that is there but could not be read only when the learner chooses it.
     mTargets.sentenceListPath = xmlPath;
+    mListUnread = listExists;
     LyricsInfoManager lyrics;
     if (lyrics.readSyltTag(audioPath)) {
         std::vector<SentenceGroup> groups(static_cast<size_t>(lyrics.getCount()));

@@ -16,10 +16,25 @@ const wchar_t kReloadQuestion[] = L"歌詞を再読み込みしますか？";
 
 bool LyricsLoader::saveLyrics(HWND owner) {
     if (mTargets.audioPath.empty()) return true;
-    const std::wstring question = L"歌詞を " + getFileName(mTargets.sentenceListPath) + L" に上書き保存しますか？";
-    if (showMessageBox(owner, question, kSaveCaption, MB_YESNO) != IDYES) return true;
+    if (mListUnread) {
+        if (!confirmSentenceListPath(owner)) return true;
+    } else {
+        const std::wstring question = L"歌詞を " + getFileName(mTargets.sentenceListPath) + L" に上書き保存しますか？";
+        if (showMessageBox(owner, question, kSaveCaption, MB_YESNO) != IDYES) return true;
+    }
     if (!writeXmlLyrics()) return false;
+    mModified = false;
     mTargets.editor.setModified(false);
+    return true;
+}
+
+bool LyricsLoader::confirmSentenceListPath(HWND owner) {
+    if (!mListUnread) return true;
+    const std::wstring chosen =
+        showSaveFileDialog(owner, kSaveCaption, L"XML File|*.xml", mTargets.sentenceListPath, L"xml");
+    if (chosen.empty()) return false;
+    mTargets.sentenceListPath = chosen;
+    mListUnread = false;
     return true;
 }
 

@@ -15,8 +15,11 @@ uint32_t decodeSyncsafe(const uint8_t bytes[4]);
 // Whether the four bytes are a well-formed syncsafe number (no byte has its high bit).
 bool isSyncsafe(const uint8_t bytes[4]);
 
+// The largest number four syncsafe bytes hold.
+constexpr uint32_t kMaxSyncsafe = (1u << 28) - 1;
+
 void appendBigEndian(std::string& out, uint32_t value, int n);
-// A value below 2^28 as four bytes of seven bits.
+// A value up to kMaxSyncsafe as four bytes of seven bits.
 void appendSyncsafe(std::string& out, uint32_t value);
 
 // Every FF 00 pair becomes FF: the bytes as the writer had them before unsynchronising.

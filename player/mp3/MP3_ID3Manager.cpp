@@ -30,6 +30,7 @@ size_t skipExtendedHeader(const std::vector<uint8_t>& body, int majorVersion, ui
 
 void MP3_ID3Manager::clear() {
     mFrames.clear();
+    mUnreadFrames.clear();
     mTagSize = 0;
     mFlags = 0;
     mExtendedHeaderSize = 0;
@@ -103,7 +104,17 @@ bool MP3_ID3Manager::parse(const uint8_t* data, size_t size) {
         pos += taken;
         mFrames.push_back(std::move(frame));
     }
+    keepUnreadFrames(body, pos);
     return true;
+}
+
+void MP3_ID3Manager::keepUnreadFrames(const std::vector<uint8_t>& body, size_t pos) {
+    for (;;) {
+        const size_t length = ID3V2Frame::storedLength(body.data(), body.size(), pos, mMajorVersion);
+        if (length == 0) return;
+        mUnreadFrames.emplace_back(reinterpret_cast<const char*>(body.data() + pos), length);
+        pos += length;
+    }
 }
 
 ID3V2Frame* MP3_ID3Manager::findFrame(const std::string& id) const {
@@ -124,6 +135,14 @@ void MP3_ID3Manager::setFrame(const std::string& id, const uint8_t* data, uint32
         existing->flags[1] = 0;
         return;
     }
+    const size_t idLength = mMajorVersion == 2 ? 3 : 4;
+    const auto unread = std::find_if(mUnreadFrames.begin(), mUnreadFrames.end(), [&](const std::string& stored) {
+        return id.size() >= idLength && stored.compare(0, idLength, id, 0, idLength) == 0;
+    });
+    if (unread != mUnreadFrames.end()) {
+        mTagSize -= static_cast<uint32_t>(std::min<size_t>(mTagSize, unread->size()));
+        mUnreadFrames.erase(unread);
+    }
     auto frame = std::make_unique<ID3V2Frame>();
     std::strncpy(frame->identifier, id.c_str(), 4);
     frame->payload.assign(data, data + size);
@@ -143,4 +162,5 @@ void MP3_ID3Manager::copyTag(const MP3_ID3Manager& source) {
     mAudioOffset = source.mAudioOffset;
     mFrames.clear();
     for (const auto& frame : source.mFrames) mFrames.push_back(std::make_unique<ID3V2Frame>(*frame));
+    mUnreadFrames = source.mUnreadFrames;
 }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "player/app/DateSetting.h"
+#include "player/settings/DateSetting.h"
 
 TEST(DateSetting, ThreeNumbersMakeADateAndAnythingElseNone) {
     const Date date = parseDate(L"2020/03/30");

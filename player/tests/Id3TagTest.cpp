@@ -195,6 +195,16 @@ TEST(Id3TagWriting, ReplacesAFrameInPlaceAndDropsItsFormatFlags) {
     EXPECT_EQ(tag.writeTag().substr(10, 16), frame22("TT2", "ab") + frame22("SLT", "xy"));
 }
 
+TEST(Id3TagWriting, VersionFourGroupByteComesBeforeTheDataLengthIndicator) {
+    const std::string lyrics = bytes({0}) + "eng" + bytes({0}) + "words";
+    const std::string stored = bytes({7}) + syncsafe(static_cast<uint32_t>(lyrics.size())) + lyrics;
+    MP3_ID3Manager tag;
+    ASSERT_TRUE(parse(tag, tagBytes(4, 0, frame(4, "USLT", stored, 0x41)) + kAudio));  // grouping, length
+    EXPECT_EQ(payloadOf(tag, "USLT"), lyrics);
+    const std::string rewritten = frame(4, "USLT", bytes({7}) + lyrics, 0x40);
+    EXPECT_EQ(tag.writeTag().substr(10, rewritten.size()), rewritten);
+}
+
 TEST(Id3TagWriting, CopiesAnotherTagDeeply) {
     MP3_ID3Manager source;
     ASSERT_TRUE(source.parse(data(tagBytes(4, 0, frame(4, "TIT2", "t"))), 21));

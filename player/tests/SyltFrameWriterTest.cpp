@@ -92,6 +92,21 @@ TEST_F(SyltFrameWriting, ATaggedFileKeepsItsOtherFramesAndGetsItsSyltReplaced) {
     EXPECT_EQ(lines[0].text, L"only");
 }
 
+TEST_F(SyltFrameWriting, FramesTooLargeForTheReaderAreKeptByteForByte) {
+    // The reader stops at a picture of 10 MiB; an old SYLT frame and the album follow it.
+    const std::string title = frame(3, "TIT2", bytes({0}) + "Lesson");
+    const std::string unread = frame(3, "APIC", std::string(ID3V2Frame::kMaxFrameSize, 'p'));
+    const std::string album = frame(3, "TALB", bytes({0}) + "Course");
+    writeBytes(path, tagBytes(3, 0, title + unread + frame(3, "SYLT", "old") + album) + plain);
+    ASSERT_TRUE(writeSyltFrame(path, kSentences, 100, noTag, nullptr));
+    expectSentences(path, 100);
+    const std::string written = readFileBytes(path);
+    EXPECT_EQ(written.substr(10, title.size()), title);
+    EXPECT_NE(written.find(unread + album), std::string::npos);
+    EXPECT_EQ(written.find("SYLT"), written.rfind("SYLT"));  // the old one was replaced
+    EXPECT_EQ(written.substr(written.size() - plain.size()), plain);
+}
+
 TEST_F(SyltFrameWriting, AFileInUseIsLeftByteIdenticalAndTheFailureShown) {
     writeBytes(path, plain);
     // A player that holds the file open for reading.

@@ -2,7 +2,7 @@
 // what is cut out of the answer.
 #include <gtest/gtest.h>
 
-#include "player/app/Settings.h"
+#include "player/settings/Settings.h"
 #include "testsupport/LocalHttpServer.h"
 #include "testsupport/TestWindows.h"
 #include "words/WebTranslation.h"

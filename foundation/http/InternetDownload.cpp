@@ -1,0 +1,166 @@
+#include "foundation/http/InternetDownload.h"
+
+#include <windows.h>
+#include <wininet.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "foundation/encoding/StringConversion.h"
+
+namespace {
+
+const char kUserAgent[] = "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.1; SV1; .NET CLR 1.1.4322)";
+const char kRequestHeaders[] = "Accept:*/*\r\n\r\n";
+const DWORD kTimeoutMs = 5000;
+const DWORD kBufferSize = 8192;
+
+// The handles of one request; each is closed when the request goes.
+struct InternetRequest {
+    HINTERNET internet = nullptr;
+    HINTERNET connection = nullptr;
+    HINTERNET url = nullptr;
+
+    InternetRequest() = default;
+    InternetRequest(const InternetRequest&) = delete;
+    InternetRequest& operator=(const InternetRequest&) = delete;
+    ~InternetRequest() {
+        if (url) ::InternetCloseHandle(url);
+        if (connection) ::InternetCloseHandle(connection);
+        if (internet) ::InternetCloseHandle(internet);
+    }
+};
+
+void setTimeouts(HINTERNET handle) {
+    DWORD timeout = kTimeoutMs;
+    for (DWORD option : {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_RECEIVE_TIMEOUT,
+                         INTERNET_OPTION_SEND_TIMEOUT, INTERNET_OPTION_DATA_SEND_TIMEOUT,
+                         INTERNET_OPTION_DATA_RECEIVE_TIMEOUT})
+        ::InternetSetOptionA(handle, option, &timeout, sizeof timeout);
+}
+
+// An HTTP(S) request through its own connection handle: time-outs set on the connection
+// take effect for the request, which Wine does not do for time-outs set only on the
+// Internet handle of InternetOpenUrl (a silent server would block for minutes).
+HINTERNET openHttpRequest(InternetRequest& request, const std::string& url) {
+    URL_COMPONENTSA parts = {};
+    parts.dwStructSize = sizeof parts;
+    std::vector<char> host(1024), path(8192), extra(8192), user(256), password(256);
+    parts.lpszHostName = host.data();
+    parts.dwHostNameLength = static_cast<DWORD>(host.size());
+    parts.lpszUrlPath = path.data();
+    parts.dwUrlPathLength = static_cast<DWORD>(path.size());
+    parts.lpszExtraInfo = extra.data();
+    parts.dwExtraInfoLength = static_cast<DWORD>(extra.size());
+    parts.lpszUserName = user.data();
+    parts.dwUserNameLength = static_cast<DWORD>(user.size());
+    parts.lpszPassword = password.data();
+    parts.dwPasswordLength = static_cast<DWORD>(password.size());
+    if (!::InternetCrackUrlA(url.c_str(), 0, 0, &parts)) return nullptr;
+    if (parts.nScheme != INTERNET_SCHEME_HTTP && parts.nScheme != INTERNET_SCHEME_HTTPS) return nullptr;
+
+    request.connection = ::InternetConnectA(request.internet, host.data(), parts.nPort,
+                                            user[0] ? user.data() : nullptr,
+                                            password[0] ? password.data() : nullptr,
+                                            INTERNET_SERVICE_HTTP, 0, 0);
+    if (!request.connection) return nullptr;
+    setTimeouts(request.connection);
+
+    std::string object = std::string(path.data()) + extra.data();
+    if (object.empty()) object = "/";
+    DWORD flags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE;
+    if (parts.nScheme == INTERNET_SCHEME_HTTPS) flags |= INTERNET_FLAG_SECURE;
+    HINTERNET handle = ::HttpOpenRequestA(request.connection, "GET", object.c_str(), nullptr, nullptr,
+                                          nullptr, flags, 0);
+    if (!handle) return nullptr;
+    setTimeouts(handle);
+    if (!::HttpSendRequestA(handle, kRequestHeaders, static_cast<DWORD>(sizeof kRequestHeaders - 1), nullptr,
+                            0)) {
+        ::InternetCloseHandle(handle);
+        return nullptr;
+    }
+    return handle;
+}
+
+// Opens the Internet handle and the URL handle of one GET request; 1 when the URL handle
+// is open, -1 otherwise. The method only decides what the callers read afterwards.
+int openInternetUrl(InternetRequest& request, const std::string& url, const std::string& /*method*/,
+                    const std::string& proxy) {
+    if (::InternetAttemptConnect(0) != ERROR_SUCCESS) return -1;
+    if (proxy.empty())
+        request.internet = ::InternetOpenA(kUserAgent, INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0);
+    else
+        request.internet = ::InternetOpenA(kUserAgent, INTERNET_OPEN_TYPE_PROXY, proxy.c_str(), "<local>", 0);
+    if (!request.internet) return -1;
+    setTimeouts(request.internet);
+
+    request.url = openHttpRequest(request, url);
+    if (!request.url && !request.connection) {
+        // Other schemes (ftp:, file:) go through the library's generic opening.
+        request.url = ::InternetOpenUrlA(request.internet, url.c_str(), kRequestHeaders,
+                                         static_cast<DWORD>(sizeof kRequestHeaders - 1), INTERNET_FLAG_RELOAD, 0);
+    }
+    return request.url ? 1 : -1;
+}
+
+// The raw response headers, each line ending in CR LF.
+std::string queryRawHeaders(HINTERNET url, std::vector<char>& buffer) {
+    DWORD length = static_cast<DWORD>(buffer.size());
+    if (!::HttpQueryInfoA(url, HTTP_QUERY_RAW_HEADERS_CRLF, buffer.data(), &length, nullptr)) return {};
+    return std::string(buffer.data(), std::min<DWORD>(length, static_cast<DWORD>(buffer.size())));
+}
+
+// Reads the body chunk by chunk (at most one byte less than the buffer each time) until a
+// read delivers nothing; a failed read ends it the same way.
+template <typename Sink>
+void readBody(HINTERNET url, std::vector<char>& buffer, Sink sink) {
+    for (;;) {
+        DWORD count = 0;
+        ::InternetReadFile(url, buffer.data(), kBufferSize - 1, &count);
+        if (count == 0) break;
+        sink(buffer.data(), count);
+    }
+}
+
+}  // namespace
+
+std::string DownloadString(const std::string& url, const std::string& method, const std::string& proxy) {
+    std::string result;
+    InternetRequest request;
+    openInternetUrl(request, url, method, proxy);
+    if (!request.url) return result;
+    std::vector<char> buffer(kBufferSize);
+    std::string headers = queryRawHeaders(request.url, buffer);
+    if (method == "HEAD") return headers.substr(0, headers.find('\0'));
+    readBody(request.url, buffer, [&](const char* data, DWORD count) {
+        // Text only: a chunk is taken up to its first zero byte.
+        const void* zero = ::memchr(data, 0, count);
+        result.append(data, zero ? static_cast<size_t>(static_cast<const char*>(zero) - data) : count);
+    });
+    return result;
+}
+
+bool DownloadFile(const std::wstring& path, const std::wstring& url, const std::string& method,
+                  const std::string& proxy) {
+    FILE* file = ::_wfopen(path.c_str(), L"wb");
+    if (!file) return false;
+    bool opened = false;
+    {
+        InternetRequest request;
+        openInternetUrl(request, toString(url), method, proxy);
+        if (request.url) {
+            opened = true;
+            std::vector<char> buffer(kBufferSize);
+            queryRawHeaders(request.url, buffer);
+            if (method != "HEAD")
+                readBody(request.url, buffer,
+                         [&](const char* data, DWORD count) { ::fwrite(data, 1, count, file); });
+        }
+    }
+    ::fclose(file);
+    // Nothing could be fetched: no empty file is left behind in the user's folder.
+    if (!opened) ::DeleteFileW(path.c_str());
+    return opened;
+}
