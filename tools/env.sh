@@ -40,10 +40,11 @@ stop_xvfb() {
 
 # Starts a private PulseAudio server whose default sink is paced by the system clock
 # and written to a pipe, so that Wine has an output device that plays in real time;
-# everything played is captured in $PULSE_DIR/capture.raw (s16le, 44.1 kHz, stereo).
-# Sets PULSE_SERVER, PULSE_PID and PULSE_READER_PID.
+# everything played is captured in the file given (s16le, 44.1 kHz, stereo; by default
+# $PULSE_DIR/capture.raw). Sets PULSE_SERVER, PULSE_PID and PULSE_READER_PID.
 start_pulse() {
   PULSE_DIR="$(mktemp -d)"
+  local capture="${1:-$PULSE_DIR/capture.raw}"
   mkdir -p "$PULSE_DIR/home" "$PULSE_DIR/runtime"
   cat >"$PULSE_DIR/server.pa" <<PA
 load-module module-native-protocol-unix auth-anonymous=1 socket=$PULSE_DIR/native
@@ -56,10 +57,17 @@ PA
   PULSE_PID=$!
   local i
   for i in $(seq 50); do [ -p "$PULSE_DIR/pipe" ] && [ -S "$PULSE_DIR/native" ] && break; sleep 0.1; done
-  cat "$PULSE_DIR/pipe" >"$PULSE_DIR/capture.raw" &
+  cat "$PULSE_DIR/pipe" >"$capture" &
   PULSE_READER_PID=$!
   export PULSE_SERVER="unix:$PULSE_DIR/native"
-  export AUDIO_CAPTURE_FILE="$PULSE_DIR/capture.raw"
+  export AUDIO_CAPTURE_FILE="$capture"
+}
+
+# Whether Wine has somewhere to play: a sound server that answers (the one in
+# PULSE_SERVER or the user's own), or a sound card it can open directly.
+sound_output_available() {
+  pactl info >/dev/null 2>&1 && return 0
+  grep -q '^ *[0-9]' /proc/asound/cards 2>/dev/null
 }
 
 stop_pulse() {

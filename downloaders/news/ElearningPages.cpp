@@ -24,10 +24,11 @@ size_t findEither(const std::wstring& page, const std::wstring& first, const std
 }
 
 // Where `marker` is at or after `from`; a missing marker fails the page with "Not found"
-// instead of leaving a position that reads garbage or out of range.
+// and the marker (the message of a missing explanation) instead of leaving a position
+// that reads garbage or out of range.
 size_t require(const std::wstring& page, const std::wstring& marker, size_t from) {
     const size_t at = page.find(marker, from);
-    if (at == npos) throw RetrieverException(L"\r\nNot found " + marker + L"\r\n");
+    if (at == npos) throw RetrieverException(L"\r\nNot found " + marker);
     return at;
 }
 

@@ -41,7 +41,7 @@ bool NHK_NewsEnglishDialog::createContents() {
         L"xml \u30D5\u30A1\u30A4\u30EB\u3068\u540C\u3058\u540D\u524D\u306B\u30EA\u30CD\u30FC\u30E0\u3057\u307E\u3059"
         L"\u3002",
         500);
-    return true;
+    return false;
 }
 
 void NHK_NewsEnglishDialog::prepareWorker() {

@@ -1,9 +1,10 @@
 #include "downloaders/table/WebsiteDownloader.h"
 
-#include "foundation/http/InternetDownload.h"
+#include "downloaders/table/CardDownloader.h"
 #include "downloaders/table/PhotoIndexPage.h"
 #include "downloaders/table/SafeText.h"
 #include "downloaders/table/SentenceGroupElements.h"
+#include "foundation/http/InternetDownload.h"
 #include "foundation/system/PathUtils.h"
 #include "player/settings/Settings.h"
 #include "words/WebTranslation.h"
@@ -49,7 +50,7 @@ bool WebsiteDownloader::acceptUrl(std::wstring& url) {
 void WebsiteDownloader::crawlPage(const std::wstring& html) {
     const PhotoIndex index = readPhotoIndex(html);
     for (const PhotoEntry& entry : index.entries) analyzeUrl(entry.url, entry.title);
-    showInnerTextFailure(index.failure, html, index.missingEndTag);
+    CardDownloader::showMissingMarker(index.failure, html, index.missingEndTag);
 }
 
 Element* WebsiteDownloader::createSentenceGroup(int row) {

@@ -93,13 +93,13 @@ TEST(ElearningPages, BlocksWithMissingMarkersFailInsteadOfReadingGarbage) {
         std::wstring message;
     } cases[] = {
         // Each of these computed a start from a marker that was not there.
-        {L"<dl class=\"sentence\"><dt>1</dt></dl>", L"\r\nNot found <dd>\r\n"},
-        {L"<dl class=\"sentence\"><dd>No span</dd><dd>e</dd>", L"\r\nNot found <span>\r\n"},
-        {L"<dl class=\"sentence\"><dd>A<span>x</span></dd>", L"\r\nNot found <br />\r\n"},
-        {L"<dl class=\"sentence\"><dd>A<span>x</span><br />T", L"\r\nNot found </dd>\r\n"},
-        {L"<dl class=\"sentence\"><dd>A<span>x</span><br />T</dd>", L"\r\nNot found <dd>\r\n"},
+        {L"<dl class=\"sentence\"><dt>1</dt></dl>", L"\r\nNot found <dd>"},
+        {L"<dl class=\"sentence\"><dd>No span</dd><dd>e</dd>", L"\r\nNot found <span>"},
+        {L"<dl class=\"sentence\"><dd>A<span>x</span></dd>", L"\r\nNot found <br />"},
+        {L"<dl class=\"sentence\"><dd>A<span>x</span><br />T", L"\r\nNot found </dd>"},
+        {L"<dl class=\"sentence\"><dd>A<span>x</span><br />T</dd>", L"\r\nNot found <dd>"},
         {L"<dl class=\"sentence\"><dd>A<Audio1>T</dd><dd>e</dd>", L"\r\n<audio1> tag is not found.\r\n"},
-        {L"<dl class=\"sentence\"><dd>A<Audio1><br />T</Audio1></dd><dd>e", L"\r\nNot found </dd>\r\n"},
+        {L"<dl class=\"sentence\"><dd>A<Audio1><br />T</Audio1></dd><dd>e", L"\r\nNot found </dd>"},
     };
     for (const Case& c : cases) {
         size_t pos = 0;

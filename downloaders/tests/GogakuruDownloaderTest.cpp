@@ -186,13 +186,24 @@ TEST(GogakuruDownloader, PhrasesGetTheirVoicesAsMp3AndEveryRowIsSaved) {
     EXPECT_FALSE(groups[1]->getElementByTagName(L"sentence")->hasAttribute(L"voice"));
     EXPECT_EQ(L"", groups[4]->getElementByTagName(L"sentence")->getText());
 
-    // A second pass takes only rows without a voice; an MP3 already there is not fetched again.
+    // A second pass takes only rows without a voice. A recording already in the voices
+    // folder is not fetched again: its MP3 is the voice; a lone FLV means no voice.
+    run.voices.push_back(L"left");
+    writeFileBytes(runFolder() + L"voices\\left.flv", flvOfSize(1000));
+    run.servePhrase(106, "elsewhere/P101");
+    run.servePhrase(107, "v/left");
     const size_t requestsBefore = run.server.requests().size();
     ::DeleteFileW(L"gogakuru.bat");
     ASSERT_TRUE(run.download());
-    for (size_t i = requestsBefore; i < run.server.requests().size(); ++i) {
-        EXPECT_EQ(std::string::npos, run.server.requests()[i].find("/english/phrase/101 ")) << i;
+    const std::vector<std::string> requests = run.server.requests();
+    for (size_t i = requestsBefore; i < requests.size(); ++i) {
+        for (const char* notFetched : {"/english/phrase/101 ", "elsewhere/P101", "v/left"}) {
+            EXPECT_EQ(std::string::npos, requests[i].find(notFetched)) << requests[i];
+        }
     }
+    EXPECT_EQ(run.voice(L"P101"), cell(*run.dialog, 5, AbstractDownloader::kVoiceColumn));
+    EXPECT_EQ(L"", cell(*run.dialog, 6, AbstractDownloader::kVoiceColumn));
+    EXPECT_EQ(L"OK", cell(*run.dialog, 6, AbstractDownloader::kStatusColumn));
 }
 
 TEST(GogakuruDownloader, AStreamReferenceThatCouldRunCommandsIsNeverRecorded) {

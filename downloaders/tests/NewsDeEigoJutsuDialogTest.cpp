@@ -97,6 +97,10 @@ TEST(NewsDeEigoJutsuDialog, DownloadsADayIntoASentenceListThePlayerOpens) {
     DeEigoJutsuRun run;
     run.servePages();
     EXPECT_EQ(L"2020/03/30", run.calendarText());
+    // "(Monday to Friday)" with a fullwidth tilde, which code page 932 also has.
+    EXPECT_EQ(L"\u300CNHK \u30CB\u30E5\u30FC\u30B9\u3067\u82F1\u8A9E\u8853\uFF08\u6708\uFF5E\u91D1\uFF09\u300D"
+              L"\u30B9\u30AF\u30EA\u30D7\u30C8\u30C0\u30A6\u30F3\u30ED\u30FC\u30C0\u30FC",
+              run.dialog->getText());
     run.dialog->getLog().setText(L"old lines");
     run.pressDownload();
     EXPECT_FALSE(run.buttonEnabled());

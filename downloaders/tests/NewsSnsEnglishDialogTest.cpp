@@ -7,11 +7,13 @@
 #include "downloaders/news/NHK_NewsSnsEnglishDialog.h"
 #include "downloaders/tests/NewsLessonPages.h"
 #include "foundation/encoding/StringConversion.h"
+#include "foundation/http/InternetDownload.h"
 #include "foundation/xml/Element.h"
 #include "foundation/xml/XMLParser.h"
 #include "player/settings/Settings.h"
 #include "player/lyrics/SentenceListFile.h"
 #include "testsupport/TestWindows.h"
+#include "testsupport/ThreadWatch.h"
 
 namespace {
 
@@ -70,6 +72,10 @@ public:
 
 TEST(NewsSnsEnglishDialog, DownloadsADayWithoutKeywordSentences) {
     SnsEnglishRun run(false);
+    // The series' title, "(Monday to Friday)" with a fullwidth tilde.
+    EXPECT_EQ(L"\u300CNHK \u30CB\u30E5\u30FC\u30B9\u3067\u82F1\u8A9E\u8853\uFF08\u6708\uFF5E\u91D1\uFF09\u300D"
+              L"\u30B9\u30AF\u30EA\u30D7\u30C8\u30C0\u30A6\u30F3\u30ED\u30FC\u30C0\u30FC",
+              run.dialog->getText());
     serveSnsEnglishLesson(run.server);
     run.pressDownload();
     ASSERT_TRUE(run.waitForEnd()) << toString(run.log());
@@ -171,12 +177,18 @@ TEST(NewsSnsEnglishDialog, ClosingDuringADownloadStopsTheWorkerFirst) {
     SnsEnglishRun run(false);
     serveSnsEnglishLesson(run.server);
     run.server.serveSilently("/snsenglish/news/elearning/s210802.html");
+    ThreadWatch worker;
+    run.dialog->getWorker().setPageFetcher([&](const std::wstring& url) {
+        worker.note();
+        return utf8ToWString(DownloadString(toString(url), "GET", ""));
+    });
     run.pressDownload();
     ASSERT_TRUE(pumpUntil([&] { return contains(run.log(), L"Start retrieving sentence groups."); }, 5000));
-    const DWORD start = ::GetTickCount();
+    // The window's end waits for the worker, which is blocked in the silent request: once
+    // the window is gone, so is the worker, before the dialog's members are released.
     ::DestroyWindow(run.dialog->m_hWnd);
+    EXPECT_TRUE(worker.hasEnded());
     run.dialog.reset();
-    EXPECT_LT(::GetTickCount() - start, 11000u);
     pumpMessages();
     EXPECT_TRUE(run.proposedNames.empty());
 }

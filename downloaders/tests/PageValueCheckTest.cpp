@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "foundation/text/InnerText.h"
+#include "downloaders/table/CardDownloader.h"
 #include "downloaders/table/PhotoIndexPage.h"
 #include "downloaders/table/SafeText.h"
 #include "downloaders/table/UrlScheme.h"
+#include "testsupport/TestWindows.h"
 
 TEST(UrlScheme, AddsTheSchemeOnlyToAnAddressWithoutOne) {
     const struct {
@@ -62,6 +63,20 @@ TEST(InnerText, CutsBetweenMarkersAndTellsWhichIsMissing) {
     EXPECT_EQ(InnerTextResult::NoEnd, findInnerText(L"x<b>one", L"<b>", L"</b>", 0, inner));
     EXPECT_EQ(L"", inner);
     EXPECT_EQ(InnerTextResult::NoStart, findInnerText(L"ab", L"a", L"b", 99, inner));
+}
+
+TEST(CardDownloader, AMissingMarkerIsShownAndGivesNothing) {
+    installRecordingMessageSink();
+    takeShownMessages();
+    EXPECT_EQ(L"two", CardDownloader::getInnerText(L"x<b>one</b><b>two</b>", L"<b>", L"</b>", 5));
+    EXPECT_TRUE(takeShownMessages().empty());
+    const std::wstring page = L"<p>" + std::wstring(1200, L'x');
+    EXPECT_EQ(L"", CardDownloader::getInnerText(page, L"<i>", L"</i>", 0));
+    EXPECT_EQ(L"", CardDownloader::getInnerText(page, L"<p>", L"</p>", 0));
+    const std::vector<MessageBoxRequest> shown = takeShownMessages();
+    ASSERT_EQ(2u, shown.size());
+    EXPECT_EQ(page.substr(0, 1000), shown[0].text);
+    EXPECT_EQ(L"</p>", shown[1].text);
 }
 
 TEST(PhotoIndexPage, EntriesTakeTheFirstLinkAndTitleAfterTheirAnchor) {

@@ -15,6 +15,7 @@
 #include "player/settings/Settings.h"
 #include "player/lyrics/SentenceListFile.h"
 #include "testsupport/LocalHttpServer.h"
+#include "testsupport/ThreadWatch.h"
 #include "words/WebTranslation.h"
 
 namespace {
@@ -295,15 +296,16 @@ TEST(WebsiteDownloader, ClosingDuringAPassStopsTheWorkerFirst) {
     PhotoRun run;
     run.servePhotos();
     run.analyze(run.site() + toWString(kIndexPath));
-    std::atomic<bool> entered{false};
+    ThreadWatch worker;
     run.onTranslate = [&](const std::wstring&) {
-        entered = true;
+        worker.note();
         ::Sleep(200);
     };
     run.download();
-    ASSERT_TRUE(pumpUntil([&] { return entered.load(); }, 10000));
+    ASSERT_TRUE(pumpUntil([&] { return worker.noted(); }, 10000));
+    // The window's end waits for the worker: its thread is over once the window is gone.
     ::DestroyWindow(run.dialog->m_hWnd);
-    EXPECT_FALSE(run.dialog->isRunning());
+    EXPECT_TRUE(worker.hasEnded());
     run.dialog.reset();
     EXPECT_TRUE(run.proposedNames.empty());
 }

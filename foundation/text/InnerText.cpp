@@ -1,7 +1,5 @@
 #include "foundation/text/InnerText.h"
 
-#include "foundation/system/MessageBoxes.h"
-
 namespace {
 
 // Enough of the page to recognise it, little enough for a message box.
@@ -26,16 +24,4 @@ std::wstring innerTextFailure(InnerTextResult result, const std::wstring& text, 
     if (result == InnerTextResult::NoStart) return text.substr(0, kShownPageLength);
     if (result == InnerTextResult::NoEnd) return endTag;
     return std::wstring();
-}
-
-void showInnerTextFailure(InnerTextResult result, const std::wstring& text, const std::wstring& endTag) {
-    if (result != InnerTextResult::Found) showMessageW(innerTextFailure(result, text, endTag));
-}
-
-std::wstring getInnerTextReported(const std::wstring& text, const std::wstring& startTag, const std::wstring& endTag,
-                                  size_t from) {
-    std::wstring inner;
-    const InnerTextResult result = findInnerText(text, startTag, endTag, from, inner);
-    showInnerTextFailure(result, text, endTag);
-    return inner;
 }

@@ -10,13 +10,6 @@ enum class InnerTextResult { Found, NoStart, NoEnd };
 InnerTextResult findInnerText(const std::wstring& text, const std::wstring& startTag, const std::wstring& endTag,
                               size_t from, std::wstring& inner);
 
-// The same, and a missing marker shown to the user: the first 1000 characters of the
-// page when the start marker is missing, the end marker when that is. Empty then.
-std::wstring getInnerTextReported(const std::wstring& text, const std::wstring& startTag, const std::wstring& endTag,
-                                  size_t from);
-
 // What a failed findInnerText shows the user: the first 1000 characters of the page when
 // the start marker is missing, the end marker when that is; empty when it was found.
 std::wstring innerTextFailure(InnerTextResult result, const std::wstring& text, const std::wstring& endTag);
-// Shows that text, as getInnerTextReported does.
-void showInnerTextFailure(InnerTextResult result, const std::wstring& text, const std::wstring& endTag);
