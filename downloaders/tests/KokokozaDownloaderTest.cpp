@@ -213,9 +213,8 @@ TEST(KokokozaDownloader, PartsStayUntilAJoinOfAllOfThemSucceeded) {
     LectureRun run;
     run.dialog->getTable().deleteAllItems();
     TempDirectory media;
-    writeToneWav(media.file(L"tone.wav"), 22050);
-    ASSERT_TRUE(makeMp3Flv(media.file(L"tone.wav"), media.file(L"tone.flv")));
-    const std::string flv = readFileBytes(media.file(L"tone.flv"));
+    const std::string flv = makeToneFlv(media.file(L"tone"), 22050);
+    ASSERT_FALSE(flv.empty());
     const std::string streams = "rtmp://127.0.0.1:" + std::to_string(run.server.port()) + "/streams/";
     // Lecture A: its second part answers 404 at first. Lecture B: a part ffmpeg can't read.
     run.server.serve("/streams/a1.flv", flv, "video/x-flv");
