@@ -45,16 +45,32 @@ std::wstring LocalHttpServer::wideUrl(const std::string& path) const {
 void LocalHttpServer::serve(const std::string& path, const std::string& body, const std::string& contentType,
                             int status) {
     std::lock_guard<std::mutex> lock(mMutex);
-    Response& response = mRoutes[path];
+    Response& response = mRoutes[path] = Response();
     response.body = body;
     response.contentType = contentType;
     response.status = status;
-    response.silent = false;
 }
 
 void LocalHttpServer::serveSilently(const std::string& path) {
     std::lock_guard<std::mutex> lock(mMutex);
     mRoutes[path].silent = true;
+}
+
+void LocalHttpServer::serveRedirect(const std::string& path, const std::string& location) {
+    std::lock_guard<std::mutex> lock(mMutex);
+    Response& response = mRoutes[path] = Response();
+    response.status = 302;
+    response.location = location;
+}
+
+void LocalHttpServer::serveCutShort(const std::string& path, const std::string& body, size_t bytesSent,
+                                    bool holdOpen) {
+    std::lock_guard<std::mutex> lock(mMutex);
+    Response& response = mRoutes[path] = Response();
+    response.body = body;
+    response.contentType = "application/octet-stream";
+    response.bodyBytesSent = bytesSent;
+    response.holdOpenAfterBody = holdOpen;
 }
 
 std::vector<std::string> LocalHttpServer::requests() const {
@@ -102,13 +118,19 @@ void LocalHttpServer::answer(SOCKET client) {
                   response.status == 200 ? "OK" : "Error");
     std::string reply = statusLine;
     reply += "Content-Type: " + response.contentType + "\r\n";
+    if (!response.location.empty()) reply += "Location: " + response.location + "\r\n";
     reply += "Content-Length: " + std::to_string(response.body.size()) + "\r\nConnection: close\r\n\r\n";
-    reply += response.body;
+    reply += response.body.substr(0, response.bodyBytesSent);
     size_t sent = 0;
     while (sent < reply.size()) {
         int count = ::send(client, reply.data() + sent, static_cast<int>(reply.size() - sent), 0);
         if (count <= 0) break;
         sent += static_cast<size_t>(count);
+    }
+    if (response.holdOpenAfterBody) {
+        std::lock_guard<std::mutex> lock(mMutex);
+        mHeldOpen.push_back(client);
+        return;
     }
     ::shutdown(client, SD_SEND);
     ::closesocket(client);

@@ -18,6 +18,11 @@ public:
         std::string contentType = "text/html; charset=utf-8";
         std::string body;
         bool silent = false;  // accept the request and never answer
+        std::string location;  // sent as the "Location" header when not empty
+        // Body bytes sent before the server stops sending (the Content-Length still
+        // announces the whole body); then it closes, or keeps the connection open.
+        size_t bodyBytesSent = std::string::npos;
+        bool holdOpenAfterBody = false;
     };
 
     // Listens on a free port of 127.0.0.1 until the object goes.
@@ -35,6 +40,11 @@ public:
     void serve(const std::string& path, const std::string& body, const std::string& contentType = "text/html; charset=utf-8",
                int status = 200);
     void serveSilently(const std::string& path);
+    // A redirect (status 302) to `location`.
+    void serveRedirect(const std::string& path, const std::string& location);
+    // Announces the whole body but sends only its first `bytesSent` bytes, then closes the
+    // connection or, with `holdOpen`, keeps it open without sending more.
+    void serveCutShort(const std::string& path, const std::string& body, size_t bytesSent, bool holdOpen = false);
 
     // The request heads received so far (request line and header lines), oldest first.
     std::vector<std::string> requests() const;

@@ -72,7 +72,10 @@ Element* parseElearningSentenceGroup(const std::wstring& page, size_t& pos) {
 }
 
 bool isExplanationUrl(const std::wstring& url, const std::wstring& site) {
-    return url.find(site + L"/e-news/elearning/explain.cgi") != npos;
+    // From the start: an address that merely holds the site's ("http://site@other/...",
+    // "http://other/?u=http://site/...") leads to another host.
+    const std::wstring page = site + L"/e-news/elearning/explain.cgi";
+    return url.compare(0, page.size(), page) == 0;
 }
 
 std::vector<std::wstring> collectExplanationLinks(const std::wstring& page, const std::wstring& site) {

@@ -15,7 +15,8 @@ class Element;
 // a block lacks a part.
 Element* parseElearningSentenceGroup(const std::wstring& page, size_t& pos);
 
-// Whether the address is an explanation page of the e-learning site ("http://host").
+// Whether the address is an explanation page of the e-learning site ("http://host"): it
+// begins with the site's explanation page, so its host is the site's.
 bool isExplanationUrl(const std::wstring& url, const std::wstring& site);
 // The links of the page (as written, relative) to explanation pages of single keywords
 // ("&id=" in them), each address once, in page order.

@@ -138,7 +138,13 @@ std::wstring GogakuruDownloader::recordVoice(const std::wstring& stream) {
     if (fileExists(flv)) return std::wstring();
     const std::wstring command = L"\"" + mProgramFolder + L"Plugins\\flvstreamer\" -r \"" + streamAddress() + stream +
                                  L"\" -s \"" + playerAddress() + L"\" -o \"" + flv + L"\"";
-    if (!runOutsideTool(command, nullptr, [this] { return isStopped(); }).started) return std::wstring();
+    const OutsideToolRun run = runOutsideTool(command, nullptr, [this] { return isStopped(); });
+    if (!run.started) return std::wstring();
+    if (run.stopped) {
+        // Half a recording: removed, so that the next pass records the voice again.
+        ::DeleteFileW(flv.c_str());
+        return std::wstring();
+    }
     if (!fileExists(flv)) return std::wstring();
     std::wstring voice;
     if (fileSize(flv) < kSmallestRecording) {

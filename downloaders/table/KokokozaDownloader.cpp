@@ -195,27 +195,48 @@ void KokokozaDownloader::downloadLecture(int row, int rowCount, const std::wstri
     if (fileExists(target)) return;
 
     std::vector<std::wstring> partFiles;
+    bool allRecorded = true;
     for (size_t k = 0; k < parts.size(); ++k) {
         if (!isSafeCommandArgument(parts[k])) {
             setCellText(row, kStatusColumn, L"Failed");
             return;
         }
         const std::wstring base = name + std::to_wstring(k + 1);
-        downloadPart(row, base, parts[k]);
+        allRecorded = downloadPart(row, base, parts[k]) && allRecorded;
         partFiles.push_back(base + L".flv");
     }
     if (partFiles.empty()) return;
-    runTool(row, joinCommand(partFiles, title, year, album, row, rowCount, target));
+    // Until the joined MP3 exists the parts are the only copy of the lecture: they go only
+    // after a join of all of them succeeded.
+    if (!allRecorded || !joinParts(row, joinCommand(partFiles, title, year, album, row, rowCount, target), target)) {
+        setCellText(row, kStatusColumn, L"Failed");
+        return;
+    }
     for (const std::wstring& part : partFiles) ::DeleteFileW(part.c_str());
 }
 
-void KokokozaDownloader::downloadPart(int row, const std::wstring& base, const std::wstring& stream) {
-    if (fileExists(base + L".flv")) return;
-    runTool(row, L"\"" + getFlvstreamerPath() + L"\" -v -r \"" + stream + L"\" -o \"" + base + L".flv\"");
+bool KokokozaDownloader::downloadPart(int row, const std::wstring& base, const std::wstring& stream) {
+    // A part takes its name only once recorded whole, so a part file found here is complete;
+    // the recorder writes under another name, which a failed or stopped run leaves behind.
+    const std::wstring part = base + L".flv";
+    if (fileExists(part)) return true;
+    const std::wstring recording = part + L".part";
+    const bool recorded =
+        runTool(row, L"\"" + getFlvstreamerPath() + L"\" -v -r \"" + stream + L"\" -o \"" + recording + L"\"") &&
+        ::MoveFileExW(recording.c_str(), part.c_str(), MOVEFILE_REPLACE_EXISTING);
+    if (!recorded) ::DeleteFileW(recording.c_str());
+    return recorded;
 }
 
-void KokokozaDownloader::runTool(int row, const std::wstring& commandLine) {
-    if (isStopped()) return;
+bool KokokozaDownloader::joinParts(int row, const std::wstring& command, const std::wstring& target) {
+    if (runTool(row, command) && fileExists(target)) return true;
+    // Half a join would pass for the saved lecture on the next run.
+    ::DeleteFileW(target.c_str());
+    return false;
+}
+
+bool KokokozaDownloader::runTool(int row, const std::wstring& commandLine) {
+    if (isStopped()) return false;
     const OutsideToolRun run = runOutsideTool(
         commandLine,
         [&](const std::wstring& error) {
@@ -224,10 +245,12 @@ void KokokozaDownloader::runTool(int row, const std::wstring& commandLine) {
                 setCellText(row, kStatusColumn, replaceAll(replaceAll(line, L"\r\n", L" "), L"\n", L" "));
         },
         [this] { return isStopped(); });
-    if (!run.started) return;
+    if (!run.started) return false;
     const int count = ++gToolRuns;
-    setCellText(row, kStatusColumn, L"complete");
+    // A failed run leaves its last error line in the Status cell.
+    if (run.succeeded()) setCellText(row, kStatusColumn, L"complete");
     writeCommandLog(formatString(L"%d kokokoza.bat", count), commandLine);
+    return run.succeeded();
 }
 
 std::wstring KokokozaDownloader::joinCommand(const std::vector<std::wstring>& parts, const std::wstring& title,

@@ -1,9 +1,10 @@
 // The lecture downloader: for each lecture row it reads the lecture's title and the
 // stream parts of its description, records every part with "Plugins\flvstreamer" and
 // joins them with "Plugins\ffmpeg" into one tagged MP3 in "kokokoza\" of the program
-// folder, showing the tools' progress in the row's Status cell. Each tool run leaves its
-// command line in a numbered "N kokokoza.bat". The series' address is the setting
-// "KokokozaSite" of section "NHK".
+// folder, showing the tools' progress in the row's Status cell. The parts are deleted only
+// once joined; a row whose recording or join failed or was stopped keeps its parts and
+// ends "Failed". Each tool run leaves its command line in a numbered "N kokokoza.bat".
+// The series' address is the setting "KokokozaSite" of section "NHK".
 //
 // Values from the pages go on command lines only when they hold nothing a command
 // interpreter would act on, and the title becomes a file name only once made safe. The
@@ -64,8 +65,12 @@ private:
     void fillTable();
     void downloadLectures();
     void downloadLecture(int row, int rowCount, const std::wstring& folder);
-    void downloadPart(int row, const std::wstring& base, const std::wstring& stream);
-    void runTool(int row, const std::wstring& commandLine);
+    // True when the part is recorded whole as base + ".flv".
+    bool downloadPart(int row, const std::wstring& base, const std::wstring& stream);
+    // Runs the join; true when it succeeded and made the target (a failed join's output goes).
+    bool joinParts(int row, const std::wstring& command, const std::wstring& target);
+    // True when the tool ran to its end with exit code 0.
+    bool runTool(int row, const std::wstring& commandLine);
     std::wstring cellText(int row, int column);
     void setCellText(int row, int column, const std::wstring& text);
     void setIdleButtons();

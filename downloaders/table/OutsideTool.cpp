@@ -12,7 +12,12 @@ OutsideToolRun runOutsideTool(const std::wstring& commandLine, const std::functi
     if (!tool.execute(commandLine)) return run;
     run.started = true;
     for (;;) {
-        if (tool.waitFor(0) == WAIT_ABANDONED || (shouldStop && shouldStop())) break;
+        if (tool.waitFor(0) == WAIT_ABANDONED) break;
+        if (shouldStop && shouldStop()) {
+            tool.terminate();
+            run.stopped = true;
+            break;
+        }
         const std::wstring error = tool.readStdErr();
         if (!error.empty() && onError) onError(error);
         run.exitCode = tool.getExitCode();

@@ -11,5 +11,6 @@ bool isSafeCommandArgument(const std::wstring& value);
 
 // A name for a file inside a chosen folder: path separators, drive colons, wildcards,
 // quotes, the characters refused on command lines and control characters become "_",
-// ".." becomes "_", and blanks and dots at either end go. Never empty.
+// ".." becomes "_", blanks and dots at either end go, and a device name such as "nul.jpg"
+// or "COM1" gets "_" in front. Never empty.
 std::wstring safeFileName(const std::wstring& name);

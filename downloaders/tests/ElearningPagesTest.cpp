@@ -115,6 +115,13 @@ TEST(ElearningPages, KeywordLinksAreDistinctExplanationPages) {
     EXPECT_EQ(L"/e-news/elearning/explain.cgi?ymd=20100401&id=3", links[1]);
     EXPECT_TRUE(isExplanationUrl(site + L"/e-news/elearning/explain.cgi?ymd=1", site));
     EXPECT_FALSE(isExplanationUrl(L"http://elsewhere/e-news/elearning/explain.cgi?ymd=1", site));
+    // Links that only hold the site's address lead to another host.
+    const std::wstring crafted[] = {L"@evil.example/" + site + L"/e-news/elearning/explain.cgi?ymd=1&id=9",
+                                    L"x/?u=" + site + L"/e-news/elearning/explain.cgi&id=9"};
+    for (const std::wstring& href : crafted) {
+        EXPECT_FALSE(isExplanationUrl(site + href, site)) << toString(href);
+        EXPECT_TRUE(collectExplanationLinks(L"<a href=\"" + href + L"\">k</a>", site).empty()) << toString(href);
+    }
     EXPECT_TRUE(collectExplanationLinks(L"", site).empty());
 }
 

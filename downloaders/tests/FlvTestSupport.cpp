@@ -96,6 +96,11 @@ bool makeMp3Flv(const std::wstring& wavPath, const std::wstring& flvPath) {
     return run.started && run.exitCode == 0;
 }
 
+std::string makeToneFlv(const std::wstring& base, int samples) {
+    writeToneWav(base + L".wav", samples);
+    return makeMp3Flv(base + L".wav", base + L".flv") ? readFileBytes(base + L".flv") : std::string();
+}
+
 long long decodedPcmBytes(const std::wstring& mediaPath) {
     std::wstring wavPath = mediaPath + L".decoded.wav";
     ToolRun run = runTool(L"\"" + std::wstring(kFfmpeg) + L"\" -nostdin -loglevel error -y -i \"" + mediaPath +

@@ -31,5 +31,8 @@ ToolRun runTool(const std::wstring& commandLine);
 
 // ffmpeg.exe of Plugins/ makes an FLV with MP3 audio (libmp3lame) from a WAV.
 bool makeMp3Flv(const std::wstring& wavPath, const std::wstring& flvPath);
+// A tone of `samples` made into `base` + ".wav" and then `base` + ".flv" with MP3 audio;
+// the FLV's bytes, empty when ffmpeg failed.
+std::string makeToneFlv(const std::wstring& base, int samples);
 // The number of PCM bytes ffmpeg decodes from a file; -1 when it can't.
 long long decodedPcmBytes(const std::wstring& mediaPath);

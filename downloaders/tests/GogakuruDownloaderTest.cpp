@@ -221,3 +221,29 @@ TEST(GogakuruDownloader, AStreamReferenceThatCouldRunCommandsIsNeverRecorded) {
     }
     EXPECT_FALSE(fileExists(L"gogakuru.bat"));
 }
+
+TEST(GogakuruDownloader, StopWhileRecordingLeavesNoHalfRecordingAndTheNextPassRecordsIt) {
+    PhraseRun run;
+    TempDirectory media;
+    const std::string flv = makeToneFlv(media.file(L"tone"), 22050);
+    ASSERT_FALSE(flv.empty());
+    run.voices = {L"P301"};
+    // The stream stalls after its first bytes: the recorder is still at work when Stop comes.
+    const std::string stream = std::string(kStreamPath) + "voices/P301";
+    run.server.serveCutShort(stream, flv, 2000, true);
+    run.servePhrase(301, "voices/P301");
+    const std::wstring recording = runFolder() + L"voices\\P301.flv";
+    ::DeleteFileW(recording.c_str());  // left by an earlier run that was cut off
+
+    clickButton(*run.dialog, run.dialog->getDownloadButton());
+    ASSERT_TRUE(pumpUntil([&] { return fileExists(recording); }, 30000));
+    clickButton(*run.dialog, run.dialog->getStopButton());
+    ASSERT_TRUE(waitForPassEnd(*run.dialog, 30000));
+    EXPECT_FALSE(fileExists(recording));
+    EXPECT_EQ(L"", cell(*run.dialog, 0, AbstractDownloader::kVoiceColumn));
+
+    run.server.serve(stream, flv, "video/x-flv");
+    ASSERT_TRUE(run.download());
+    EXPECT_EQ(run.voice(L"P301"), cell(*run.dialog, 0, AbstractDownloader::kVoiceColumn));
+    EXPECT_EQ(decodedPcmBytes(media.file(L"tone.flv")), decodedPcmBytes(run.voice(L"P301")));
+}

@@ -208,3 +208,45 @@ TEST(KokokozaDownloader, PartsRecordedThroughTheRecorderAreJoinedIntoATaggedMp3)
     EXPECT_TRUE(run.runToEnd());
     EXPECT_EQ(runsBefore + 3, KokokozaDownloader::toolRunCount());
 }
+
+TEST(KokokozaDownloader, PartsStayUntilAJoinOfAllOfThemSucceeded) {
+    LectureRun run;
+    run.dialog->getTable().deleteAllItems();
+    TempDirectory media;
+    const std::string flv = makeToneFlv(media.file(L"tone"), 22050);
+    ASSERT_FALSE(flv.empty());
+    const std::string streams = "rtmp://127.0.0.1:" + std::to_string(run.server.port()) + "/streams/";
+    // Lecture A: its second part answers 404 at first. Lecture B: a part ffmpeg can't read.
+    run.server.serve("/streams/a1.flv", flv, "video/x-flv");
+    run.server.serve("/streams/b1.flv", "not a recording", "video/x-flv");
+    run.serveLecture("/a", L"S | Lecture A",
+                     "<parts><group rtmp=\"" + streams + "\" movie=\"a1.flv\"/><group rtmp=\"" + streams +
+                         "\" movie=\"a2.flv\"/></parts>");
+    run.serveLecture("/b", L"S | Lecture B", "<parts><group rtmp=\"" + streams + "\" movie=\"b1.flv\"/></parts>");
+    run.addRow("/a");
+    run.addRow("/b");
+    const std::wstring folder = KokokozaDownloader::getOutputDirectory();
+    run.made = {folder + L"Lecture A.mp3", folder + L"Lecture A1.flv", folder + L"Lecture A2.flv",
+                folder + L"Lecture B.mp3", folder + L"Lecture B1.flv"};
+    const int runsBefore = KokokozaDownloader::toolRunCount();
+    for (int i = 1; i <= 7; ++i) run.made.push_back(formatString(L"%d kokokoza.bat", runsBefore + i));
+
+    ASSERT_TRUE(run.runToEnd());
+    EXPECT_EQ(L"Failed", run.status(0));
+    EXPECT_TRUE(fileExists(folder + L"Lecture A1.flv"));
+    EXPECT_FALSE(fileExists(folder + L"Lecture A.mp3"));
+    EXPECT_EQ(L"Failed", run.status(1));
+    EXPECT_TRUE(fileExists(folder + L"Lecture B1.flv"));
+    EXPECT_FALSE(fileExists(folder + L"Lecture B.mp3"));
+
+    // Once the missing part answers, the kept part is joined with it and both go.
+    run.server.serve("/streams/a2.flv", flv, "video/x-flv");
+    ASSERT_TRUE(run.runToEnd());
+    EXPECT_EQ(L"complete", run.status(0));
+    EXPECT_EQ(1, run.requestsFor("/streams/a1.flv"));
+    EXPECT_NEAR(2.0 * decodedPcmBytes(media.file(L"tone.flv")), decodedPcmBytes(folder + L"Lecture A.mp3"),
+                0.1 * decodedPcmBytes(media.file(L"tone.flv")));
+    EXPECT_FALSE(fileExists(folder + L"Lecture A1.flv"));
+    EXPECT_FALSE(fileExists(folder + L"Lecture A2.flv"));
+    EXPECT_EQ(L"Failed", run.status(1));
+}

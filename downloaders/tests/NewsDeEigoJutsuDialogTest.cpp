@@ -181,11 +181,11 @@ TEST(NewsDeEigoJutsuDialog, DamagedPagesEndInALoggedFailure) {
     quoting.pressDownload();
     ASSERT_TRUE(quoting.waitForEnd());
     EXPECT_GT(::SendMessageW(quoting.dialog->getLog().m_hWnd, EM_GETFIRSTVISIBLELINE, 0, 0), 250);
-    // A missing page (the server's 404 body) fails the same way.
+    // A missing page (the server answers 404) is no page.
     DeEigoJutsuRun missing;
     missing.pressDownload();
     ASSERT_TRUE(missing.waitForEnd());
-    EXPECT_TRUE(contains(missing.log(), L"description text is not found.")) << toString(missing.log());
+    EXPECT_TRUE(contains(missing.log(), L"html text is not found.")) << toString(missing.log());
 }
 
 TEST(NewsDeEigoJutsuDialog, KeyboardCommandsAreNotTakenForTheWorkersReports) {

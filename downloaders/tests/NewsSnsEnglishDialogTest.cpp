@@ -166,11 +166,11 @@ TEST(NewsSnsEnglishDialog, PagesWithoutSentencesOrWithMissingMarkersEndInALogged
         EXPECT_TRUE(run.proposedNames.empty()) << c.name;
         EXPECT_EQ(L"2021/08/02", run.dialog->getCalendar().getText()) << c.name;
     }
-    // No summary page at all: the server's 404 page has none of its parts.
+    // No summary page at all: the server's 404 answer is no page.
     SnsEnglishRun missing(false);
     missing.pressDownload();
     ASSERT_TRUE(missing.waitForEnd());
-    EXPECT_TRUE(contains(missing.log(), L"1 description text is not found.")) << toString(missing.log());
+    EXPECT_TRUE(contains(missing.log(), L"html text is not found.")) << toString(missing.log());
 }
 
 TEST(NewsSnsEnglishDialog, ClosingDuringADownloadStopsTheWorkerFirst) {

@@ -51,6 +51,16 @@ TEST(SafeText, FileNamesStayInsideTheirFolder) {
         {L"a\"b*c?d<e>f|g%h^i&j", L"a_b_c_d_e_f_g_h_i_j"},
         {L"line\nbreak", L"line_break"},
         {L"\u65E5\u672C\u53F2 \u7B2C1\u56DE", L"\u65E5\u672C\u53F2 \u7B2C1\u56DE"},
+        // Device names, with or without an extension, would open the device.
+        {L"nul.jpg", L"_nul.jpg"},
+        {L"con", L"_con"},
+        {L"Aux .tar.gz", L"_Aux .tar.gz"},
+        {L"PRN", L"_PRN"},
+        {L"com1.mp3", L"_com1.mp3"},
+        {L"LPT9", L"_LPT9"},
+        {L"COM0.jpg", L"COM0.jpg"},
+        {L"console.jpg", L"console.jpg"},
+        {L"null", L"null"},
     };
     for (const auto& c : cases) EXPECT_EQ(c.expected, safeFileName(c.name)) << c.name;
 }

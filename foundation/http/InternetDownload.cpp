@@ -8,6 +8,7 @@
 #include <cstring>
 #include <vector>
 
+#include "foundation/http/PercentEncoding.h"
 #include "foundation/encoding/StringConversion.h"
 
 namespace {
@@ -16,6 +17,9 @@ const char kUserAgent[] = "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.1; SV
 const char kRequestHeaders[] = "Accept:*/*\r\n\r\n";
 const DWORD kTimeoutMs = 5000;
 const DWORD kBufferSize = 8192;
+// Redirects followed before a request counts as failed: a server that sends the client
+// round in circles must not hold the caller for ever.
+const int kMaxRedirects = 10;
 
 // The handles of one request; each is closed when the request goes.
 struct InternetRequest {
@@ -27,9 +31,14 @@ struct InternetRequest {
     InternetRequest(const InternetRequest&) = delete;
     InternetRequest& operator=(const InternetRequest&) = delete;
     ~InternetRequest() {
+        closeUrl();
+        if (internet) ::InternetCloseHandle(internet);
+    }
+    void closeUrl() {
         if (url) ::InternetCloseHandle(url);
         if (connection) ::InternetCloseHandle(connection);
-        if (internet) ::InternetCloseHandle(internet);
+        url = nullptr;
+        connection = nullptr;
     }
 };
 
@@ -70,7 +79,8 @@ HINTERNET openHttpRequest(InternetRequest& request, const std::string& url) {
 
     std::string object = std::string(path.data()) + extra.data();
     if (object.empty()) object = "/";
-    DWORD flags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE;
+    // Redirects are followed here, a bounded number of times (see openInternetUrl).
+    DWORD flags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_NO_AUTO_REDIRECT;
     if (parts.nScheme == INTERNET_SCHEME_HTTPS) flags |= INTERNET_FLAG_SECURE;
     HINTERNET handle = ::HttpOpenRequestA(request.connection, "GET", object.c_str(), nullptr, nullptr,
                                           nullptr, flags, 0);
@@ -84,8 +94,35 @@ HINTERNET openHttpRequest(InternetRequest& request, const std::string& url) {
     return handle;
 }
 
-// Opens the Internet handle and the URL handle of one GET request; 1 when the URL handle
-// is open, -1 otherwise. The method only decides what the callers read afterwards.
+// The HTTP status of the answer; 0 for a handle that is not HTTP (ftp:, file:).
+DWORD queryStatusCode(HINTERNET url) {
+    DWORD status = 0;
+    DWORD size = sizeof status;
+    if (!::HttpQueryInfoA(url, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size, nullptr)) return 0;
+    return status;
+}
+
+bool isRedirect(DWORD status) {
+    return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
+}
+
+// Only a 2xx answer serves what was asked for; error pages and unfollowed redirects don't.
+bool isSuccess(DWORD status) { return status == 0 || (status >= 200 && status < 300); }
+
+// Where a redirect leads, resolved against the address that answered; empty when unknown.
+std::string redirectTarget(HINTERNET url, const std::string& from) {
+    std::vector<char> location(8192);
+    DWORD size = static_cast<DWORD>(location.size());
+    if (!::HttpQueryInfoA(url, HTTP_QUERY_LOCATION, location.data(), &size, nullptr) || size == 0) return {};
+    std::vector<char> target(8192);
+    size = static_cast<DWORD>(target.size());
+    if (!::InternetCombineUrlA(from.c_str(), location.data(), target.data(), &size, ICU_NO_ENCODE)) return {};
+    return std::string(target.data(), size);
+}
+
+// Opens the Internet handle and the URL handle of one GET request, following at most
+// kMaxRedirects redirects; 1 when the URL handle is open, -1 otherwise. The method only
+// decides what the callers read afterwards.
 int openInternetUrl(InternetRequest& request, const std::string& url, const std::string& /*method*/,
                     const std::string& proxy) {
     if (::InternetAttemptConnect(0) != ERROR_SUCCESS) return -1;
@@ -96,13 +133,31 @@ int openInternetUrl(InternetRequest& request, const std::string& url, const std:
     if (!request.internet) return -1;
     setTimeouts(request.internet);
 
-    request.url = openHttpRequest(request, url);
-    if (!request.url && !request.connection) {
-        // Other schemes (ftp:, file:) go through the library's generic opening.
-        request.url = ::InternetOpenUrlA(request.internet, url.c_str(), kRequestHeaders,
-                                         static_cast<DWORD>(sizeof kRequestHeaders - 1), INTERNET_FLAG_RELOAD, 0);
+    std::string address = url;
+    for (int redirects = 0;; ++redirects) {
+        request.url = openHttpRequest(request, address);
+        if (!request.url && !request.connection) {
+            // Other schemes (ftp:, file:) go through the library's generic opening.
+            request.url = ::InternetOpenUrlA(request.internet, address.c_str(), kRequestHeaders,
+                                             static_cast<DWORD>(sizeof kRequestHeaders - 1), INTERNET_FLAG_RELOAD, 0);
+        }
+        if (!request.url || redirects == kMaxRedirects || !isRedirect(queryStatusCode(request.url))) break;
+        const std::string target = redirectTarget(request.url, address);
+        if (target.empty()) break;
+        address = target;
+        request.closeUrl();
     }
     return request.url ? 1 : -1;
+}
+
+// The URL as it goes on the wire: text outside ASCII as percent-encoded UTF-8.
+std::string wireUrl(const std::wstring& url) { return percentEncodeNonAscii(url); }
+
+// Narrow URLs come from the callers in the conversion code page.
+std::string wireUrl(const std::string& url) {
+    for (const char c : url)
+        if (static_cast<unsigned char>(c) >= 0x80) return percentEncodeNonAscii(toWString(url));
+    return url;
 }
 
 // The raw response headers, each line ending in CR LF.
@@ -113,15 +168,23 @@ std::string queryRawHeaders(HINTERNET url, std::vector<char>& buffer) {
 }
 
 // Reads the body chunk by chunk (at most one byte less than the buffer each time) until a
-// read delivers nothing; a failed read ends it the same way.
+// read delivers nothing. False when a read fails or the body ends before the length the
+// answer announced: a cut-off transfer is no download.
 template <typename Sink>
-void readBody(HINTERNET url, std::vector<char>& buffer, Sink sink) {
+bool readBody(HINTERNET url, std::vector<char>& buffer, Sink sink) {
+    DWORD announced = 0;
+    DWORD size = sizeof announced;
+    const bool hasLength =
+        ::HttpQueryInfoA(url, HTTP_QUERY_CONTENT_LENGTH | HTTP_QUERY_FLAG_NUMBER, &announced, &size, nullptr) != FALSE;
+    unsigned long long total = 0;
     for (;;) {
         DWORD count = 0;
-        ::InternetReadFile(url, buffer.data(), kBufferSize - 1, &count);
+        if (!::InternetReadFile(url, buffer.data(), kBufferSize - 1, &count)) return false;
         if (count == 0) break;
         sink(buffer.data(), count);
+        total += count;
     }
+    return !hasLength || total >= announced;
 }
 
 }  // namespace
@@ -129,16 +192,18 @@ void readBody(HINTERNET url, std::vector<char>& buffer, Sink sink) {
 std::string DownloadString(const std::string& url, const std::string& method, const std::string& proxy) {
     std::string result;
     InternetRequest request;
-    openInternetUrl(request, url, method, proxy);
+    openInternetUrl(request, wireUrl(url), method, proxy);
     if (!request.url) return result;
     std::vector<char> buffer(kBufferSize);
     std::string headers = queryRawHeaders(request.url, buffer);
     if (method == "HEAD") return headers.substr(0, headers.find('\0'));
-    readBody(request.url, buffer, [&](const char* data, DWORD count) {
+    if (!isSuccess(queryStatusCode(request.url))) return result;
+    const bool whole = readBody(request.url, buffer, [&](const char* data, DWORD count) {
         // Text only: a chunk is taken up to its first zero byte.
         const void* zero = ::memchr(data, 0, count);
         result.append(data, zero ? static_cast<size_t>(static_cast<const char*>(zero) - data) : count);
     });
+    if (!whole) result.clear();
     return result;
 }
 
@@ -146,21 +211,21 @@ bool DownloadFile(const std::wstring& path, const std::wstring& url, const std::
                   const std::string& proxy) {
     FILE* file = ::_wfopen(path.c_str(), L"wb");
     if (!file) return false;
-    bool opened = false;
+    bool fetched = false;
     {
         InternetRequest request;
-        openInternetUrl(request, toString(url), method, proxy);
+        openInternetUrl(request, wireUrl(url), method, proxy);
         if (request.url) {
-            opened = true;
             std::vector<char> buffer(kBufferSize);
             queryRawHeaders(request.url, buffer);
-            if (method != "HEAD")
-                readBody(request.url, buffer,
-                         [&](const char* data, DWORD count) { ::fwrite(data, 1, count, file); });
+            fetched = isSuccess(queryStatusCode(request.url));
+            if (fetched && method != "HEAD")
+                fetched = readBody(request.url, buffer,
+                                   [&](const char* data, DWORD count) { ::fwrite(data, 1, count, file); });
         }
     }
     ::fclose(file);
-    // Nothing could be fetched: no empty file is left behind in the user's folder.
-    if (!opened) ::DeleteFileW(path.c_str());
-    return opened;
+    // An error page or a cut-off body is not what was asked for: no file is left behind.
+    if (!fetched) ::DeleteFileW(path.c_str());
+    return fetched;
 }

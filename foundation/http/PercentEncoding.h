@@ -9,3 +9,6 @@
 std::string percentEncodeUtf8(const std::wstring& text);
 // The same, as wide text for URLs that are built as wide strings.
 std::wstring percentEncode(const std::wstring& text);
+// A whole URL as it goes on the wire: its non-ASCII characters as "%XX" of their UTF-8
+// bytes, everything else (the URL's own "%", "/", "?", "&" ...) as it stands.
+std::string percentEncodeNonAscii(const std::wstring& url);

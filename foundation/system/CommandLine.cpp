@@ -112,6 +112,12 @@ DWORD CommandLine::getExitCode() {
     return code;
 }
 
+void CommandLine::terminate() {
+    if (!mProcessInformation.hProcess) return;
+    ::TerminateProcess(mProcessInformation.hProcess, 1);
+    ::WaitForSingleObject(mProcessInformation.hProcess, INFINITE);
+}
+
 void CommandLine::flush() {
     if (mParentStdoutRead) ::FlushFileBuffers(mParentStdoutRead);
     if (mParentStdinWrite) ::FlushFileBuffers(mParentStdinWrite);

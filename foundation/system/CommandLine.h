@@ -26,6 +26,8 @@ public:
     std::wstring readPipe(HANDLE pipe);
     // STILL_ACTIVE (259) while the child runs; 0 when it can't be asked.
     DWORD getExitCode();
+    // Ends the child at once and waits until it is gone, so that its files are closed.
+    void terminate();
     void flush();
     void closeHandles();
 

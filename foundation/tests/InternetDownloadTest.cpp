@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "foundation/encoding/StringConversion.h"
 #include "foundation/http/InternetDownload.h"
 #include "testsupport/LocalHttpServer.h"
 #include "testsupport/TestFiles.h"
@@ -38,11 +39,13 @@ TEST(InternetDownload, GetsPagesWholeAndSendsItsFixedRequestHead) {
         << requests[0];
 }
 
-TEST(InternetDownload, ErrorPagesAreBodiesAndUnreachableHostsAreEmpty) {
+TEST(InternetDownload, ErrorPagesCutBodiesAndUnreachableHostsAreEmpty) {
     LocalHttpServer server;
     server.serve("/gone", "<p>gone</p>", "text/html", 500);
-    EXPECT_EQ("<p>gone</p>", DownloadString(server.url("/gone")));
-    EXPECT_NE(std::string::npos, DownloadString(server.url("/missing")).find("Not Found"));
+    server.serveCutShort("/cut", std::string(100, 'x'), 3);
+    EXPECT_EQ("", DownloadString(server.url("/gone")));
+    EXPECT_EQ("", DownloadString(server.url("/missing")));
+    EXPECT_EQ("", DownloadString(server.url("/cut")));
 
     // A port where nobody listens, and a URL that is no URL.
     int closedPort;
@@ -94,8 +97,37 @@ TEST(InternetDownload, FileFailsWhenItCannotBeCreatedOrNothingAnswers) {
     EXPECT_FALSE(DownloadFile(folder.file(L"unreached.txt"), L"http://127.0.0.1:1/"));
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW(folder.file(L"unreached.txt").c_str()));
 
-    EXPECT_TRUE(DownloadFile(folder.file(L"error page.html"), server.wideUrl("/missing")));
-    EXPECT_NE(std::string::npos, readFileBytes(folder.file(L"error page.html")).find("Not Found"));
+    // An error page or a body cut short is no file either.
+    server.serveCutShort("/cut.jpg", std::string(100, 'x'), 3);
+    for (const char* path : {"/missing", "/cut.jpg"}) {
+        EXPECT_FALSE(DownloadFile(folder.file(L"fetched.jpg"), server.wideUrl(path))) << path;
+        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW(folder.file(L"fetched.jpg").c_str())) << path;
+    }
+}
+
+TEST(InternetDownload, RedirectsAreFollowedTenTimesAtMost) {
+    LocalHttpServer server;
+    server.serveRedirect("/old", "/new");
+    server.serve("/new", "moved here");
+    EXPECT_EQ("moved here", DownloadString(server.url("/old")));
+
+    server.serveRedirect("/loop", server.url("/loop"));
+    EXPECT_EQ("", DownloadString(server.url("/loop")));
+    size_t loops = 0;
+    for (const std::string& request : server.requests()) loops += request.find("GET /loop ") == 0;
+    EXPECT_EQ(11u, loops);  // the request and ten redirects
+}
+
+TEST(InternetDownload, NonAsciiUrlsGoOutAsPercentEncodedUtf8) {
+    LocalHttpServer server;
+    server.serve("/%E6%97%A5%E6%9C%AC.txt?q=%C3%A9", "found");
+    const std::wstring url = server.wideUrl("/") + L"\u65E5\u672C.txt?q=\u00E9";
+    TempDirectory folder;
+    EXPECT_TRUE(DownloadFile(folder.file(L"a.txt"), url));
+    EXPECT_EQ("found", readFileBytes(folder.file(L"a.txt")));
+    // Narrow URLs come in the conversion code page (932 in the tests).
+    server.serve("/%E6%97%A5%E6%9C%AC.txt", "found too");
+    EXPECT_EQ("found too", DownloadString(toString(server.wideUrl("/") + L"\u65E5\u672C.txt")));
 }
 
 TEST(InternetDownload, ASilentServerCannotHangTheCaller) {
