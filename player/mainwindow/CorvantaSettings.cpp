@@ -3,11 +3,14 @@
 
 #include "player/app/PlayerSettings.h"
 #include "player/app/SampleLesson.h"
+#include "player/mainwindow/EditorFace.h"
 #include "player/mainwindow/RecentFilesMenu.h"
 #include "player/mainwindow/ThemeMenu.h"
+#include "toolkit/graphics/FontManager.h"
 
 void Corvanta::loadSettings() {
     mThemes.load(ThemeList::kPath);
+    useInstalledFace(FontManager::getInstance(), kEditorFace, {&mSentenceView, &mExplanationPane});
     applyTheme(mThemes, 0, {&mSentenceView, &mExplanationPane});
     PlayerSettings settings;
     settings.load(mIniPath);

@@ -7,10 +7,12 @@
 #include <commctrl.h>
 
 #include "player/app/Settings.h"
+#include "player/mainwindow/EditorFace.h"
 #include "player/lyrics/TimeText.h"
 #include "player/tests/AudioTestSupport.h"
 #include "player/tests/Id3TestSupport.h"
 #include "player/tests/MainWindowTestSupport.h"
+#include "toolkit/graphics/FontManager.h"
 
 namespace {
 
@@ -375,6 +377,25 @@ TEST_F(MainWindowTest, TheOpenButtonsDropDownArrowStandsOutFromTheBand) {
     }
     ::ReleaseDC(bar, dc);
     EXPECT_GE(contrasting, 5) << "the arrow's pixels";
+}
+
+TEST(EditorFace, AnInstalledFaceReachesTheEditorsAtTheirOwnHeight) {
+    const FontManager& fonts = FontManager::getInstance();
+    ASSERT_FALSE(fonts.getFontCharSetMap().empty());
+    const std::wstring installed = fonts.getFontCharSetMap().begin()->second.getFonts().front().lfFaceName;
+    TextEditor sentences;
+    TextEditor explanation;
+    LOGFONTW tall = sentences.getLogFont();
+    tall.lfHeight = 26;
+    sentences.setLogFont(tall);
+    EXPECT_TRUE(useInstalledFace(fonts, installed, {&sentences, &explanation}));
+    EXPECT_EQ(std::wstring(sentences.getLogFont().lfFaceName), installed);
+    EXPECT_EQ(std::wstring(explanation.getLogFont().lfFaceName), installed);
+    EXPECT_EQ(sentences.getLogFont().lfHeight, 26);
+
+    const std::wstring before = explanation.getLogFont().lfFaceName;
+    EXPECT_FALSE(useInstalledFace(fonts, L"No Such Face Installed", {&explanation}));
+    EXPECT_EQ(std::wstring(explanation.getLogFont().lfFaceName), before);
 }
 
 TEST_F(MainWindowTest, SettingsAreReadAtCreationAndWrittenAtClose) {
