@@ -148,6 +148,8 @@ void Corvanta::setUpColors() {
     mFontSizeField.setBackColor(mToolBand.getBackColor());
     mFontSizeField.setTextColor(getTextColor());
     mFontSizeField.setButtonColor(mToolBand.getBackColor());
+    // The open button's drop-down arrow reads like the band's labels.
+    mToolBar.setDropDownArrowColor(getTextColor());
 }
 
 void Corvanta::setUpButtonImages() {

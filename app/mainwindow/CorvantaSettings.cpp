@@ -3,11 +3,14 @@
 
 #include "app/PlayerSettings.h"
 #include "app/SampleLesson.h"
+#include "app/mainwindow/EditorFace.h"
 #include "app/mainwindow/RecentFilesMenu.h"
 #include "app/mainwindow/ThemeMenu.h"
+#include "toolkit/graphics/FontManager.h"
 
 void Corvanta::loadSettings() {
     mThemes.load(ThemeList::kPath);
+    useInstalledFace(FontManager::getInstance(), kEditorFace, {&mSentenceView, &mExplanationPane});
     applyTheme(mThemes, 0, {&mSentenceView, &mExplanationPane});
     PlayerSettings settings;
     settings.load(mIniPath);

@@ -1,15 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 #include <windows.h>
 #include <commctrl.h>
 
-#include "player/settings/Settings.h"
+#include "app/mainwindow/EditorFace.h"
+#include "app/tests/MainWindowTestSupport.h"
 #include "player/lyrics/TimeText.h"
+#include "player/settings/Settings.h"
 #include "player/tests/AudioTestSupport.h"
 #include "player/tests/Id3TestSupport.h"
-#include "app/tests/MainWindowTestSupport.h"
+#include "toolkit/graphics/FontManager.h"
 
 namespace {
 
@@ -346,6 +349,53 @@ TEST_F(MainWindowTest, ToolTipsAreTheirOwnTextUnderAnyCodePage) {
     info.lpszText = text;
     ::SendMessageW(tips, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&info));
     EXPECT_EQ(std::wstring(text), L"音声ファイルを開く (Ctrl+O)") << "code page " << ::GetACP();
+}
+
+TEST_F(MainWindowTest, TheOpenButtonsDropDownArrowStandsOutFromTheBand) {
+    const HWND bar = main->getToolBar().m_hWnd;
+    const COLORREF band = main->getToolBand().getBackColor();
+    // The tool bar paints no background of its own: the band's colour stands behind it.
+    HDC dc = ::GetDC(bar);
+    const RECT client = main->getToolBar().getClientRect();
+    HBRUSH bandBrush = ::CreateSolidBrush(band);
+    ::FillRect(dc, &client, bandBrush);
+    ::DeleteObject(bandBrush);
+    ::RedrawWindow(bar, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    // The arrow is the part of the open button beyond the common button width.
+    RECT box{};
+    ASSERT_TRUE(::SendMessageW(bar, TB_GETRECT, Corvanta::kOpenCommand, reinterpret_cast<LPARAM>(&box)));
+    box.left += LOWORD(::SendMessageW(bar, TB_GETBUTTONSIZE, 0, 0));
+    ASSERT_GT(box.right - box.left, 4);
+    int contrasting = 0;
+    for (int y = box.top; y < std::min(box.bottom, client.bottom); ++y) {
+        for (int x = box.left; x < box.right; ++x) {
+            const COLORREF c = ::GetPixel(dc, x, y);
+            const int distance = std::abs(GetRValue(c) - GetRValue(band)) + std::abs(GetGValue(c) - GetGValue(band)) +
+                                 std::abs(GetBValue(c) - GetBValue(band));
+            if (distance > 300) ++contrasting;
+        }
+    }
+    ::ReleaseDC(bar, dc);
+    EXPECT_GE(contrasting, 5) << "the arrow's pixels";
+}
+
+TEST(EditorFace, AnInstalledFaceReachesTheEditorsAtTheirOwnHeight) {
+    const FontManager& fonts = FontManager::getInstance();
+    ASSERT_FALSE(fonts.getFontCharSetMap().empty());
+    const std::wstring installed = fonts.getFontCharSetMap().begin()->second.getFonts().front().lfFaceName;
+    TextEditor sentences;
+    TextEditor explanation;
+    LOGFONTW tall = sentences.getLogFont();
+    tall.lfHeight = 26;
+    sentences.setLogFont(tall);
+    EXPECT_TRUE(useInstalledFace(fonts, installed, {&sentences, &explanation}));
+    EXPECT_EQ(std::wstring(sentences.getLogFont().lfFaceName), installed);
+    EXPECT_EQ(std::wstring(explanation.getLogFont().lfFaceName), installed);
+    EXPECT_EQ(sentences.getLogFont().lfHeight, 26);
+
+    const std::wstring before = explanation.getLogFont().lfFaceName;
+    EXPECT_FALSE(useInstalledFace(fonts, L"No Such Face Installed", {&explanation}));
+    EXPECT_EQ(std::wstring(explanation.getLogFont().lfFaceName), before);
 }
 
 TEST_F(MainWindowTest, SettingsAreReadAtCreationAndWrittenAtClose) {

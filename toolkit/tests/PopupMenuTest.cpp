@@ -55,6 +55,14 @@ TEST_F(PopupMenuTest, ReturnsTheChosenIdWithoutSendingACommand) {
     EXPECT_EQ(trackWithKeys(menu, {VK_DOWN, VK_RETURN}), 41) << "a menu can be shown again";
 }
 
+TEST_F(PopupMenuTest, ARunOfTabsBeforeAShortcutBecomesOne) {
+    PopupMenu menu;
+    menu.addItem(L"&Undo\t\tCtrl+Z", 100, true);
+    wchar_t shown[64] = {};
+    ::GetMenuStringW(menu.getHandle(), 100, shown, 64, MF_BYCOMMAND);
+    EXPECT_STREQ(shown, L"&Undo\tCtrl+Z");
+}
+
 TEST_F(PopupMenuTest, DismissingAnswersZeroAndGreyedItemsCannotBeChosen) {
     PopupMenu menu;
     menu.addItem(L"Greyed", 7, false);

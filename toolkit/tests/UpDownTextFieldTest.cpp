@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "testsupport/TestWindows.h"
@@ -134,12 +137,32 @@ TEST_F(UpDownField, ClickOnAnArrowStepsAndDraggingMovesOneUnitPerPixel) {
     EXPECT_EQ(field.getValue(), 43);
 }
 
-TEST_F(UpDownField, TypingPastTheMaximumTurnsTheTextIntoTheMaximum) {
+TEST_F(UpDownField, TypingPastTheMaximumTurnsTheTextIntoTheMaximumWhenTheFocusLeaves) {
+    ASSERT_TRUE(next.create(frame.m_hWnd, 20, 60, 120, 22));
+    field.setFocus();
     HWND inner = field.getInnerField().m_hWnd;
     field.getInnerField().setText(std::wstring());
     for (wchar_t c : std::wstring(L"500")) ::SendMessageW(inner, WM_CHAR, c, 1);
+    next.setFocus();
     EXPECT_EQ(field.getInnerField().getText(), L"100");
     EXPECT_EQ(field.getValue(), 100);
+}
+
+TEST_F(UpDownField, AValueTypedThroughOneBelowTheMinimumStandsOnEnter) {
+    field.setRange(50, 360);
+    field.setValue(50);
+    field.setFocus();
+    HWND inner = field.getInnerField().m_hWnd;
+    for (wchar_t c : std::wstring(L"80")) ::SendMessageW(inner, WM_CHAR, c, 1);
+    ::SendMessageW(inner, WM_KEYDOWN, VK_RETURN, 1);
+    EXPECT_EQ(field.getInnerField().getText(), L"80");
+    EXPECT_EQ(field.getValue(), 80);
+    ::SendMessageW(inner, EM_SETSEL, 0, -1);
+    ::SendMessageW(inner, WM_CHAR, L'7', 1);
+    EXPECT_EQ(field.getInnerField().getText(), L"7");
+    EXPECT_EQ(field.getValue(), 80) << "the value stays in the range while a text is typed";
+    ::SendMessageW(inner, WM_KEYDOWN, VK_RETURN, 1);
+    EXPECT_EQ(field.getInnerField().getText(), L"50");
 }
 
 TEST_F(UpDownField, EveryChangeIsPostedToTheParentWithItsValue) {
@@ -162,10 +185,38 @@ TEST_F(UpDownField, PreferredWidthCoversSignAndFractionAndSurvivesMaximaBelowOne
     const int signed1 = field.getPreferredWidth();
     EXPECT_GT(signed1, oneDigit);
     field.setRange(-20, -5);
-    EXPECT_EQ(field.getPreferredWidth(), signed1);
+    EXPECT_GT(field.getPreferredWidth(), signed1);
     EXPECT_EQ(field.getValue(), -5);
     field.setStep(0.5f);
     EXPECT_GT(field.getPreferredWidth(), signed1);
+}
+
+TEST_F(UpDownField, DigitFieldShowsEveryValueWholeInItsFont) {
+    HWND inner = field.getInnerField().m_hWnd;
+    for (int height : {-11, -13, -16, -20}) {
+        HFONT font = ::CreateFontW(height, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"MS Shell Dlg");
+        ::SendMessageW(inner, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        for (auto range : {std::pair<int, int>{50, 360}, {8, 32}, {-9, 9}}) {
+            field.setRange(range.first, range.second);
+            RECT client{};
+            ::GetClientRect(inner, &client);
+            const auto margins = static_cast<DWORD>(::SendMessageW(inner, EM_GETMARGINS, 0, 0));
+            HDC dc = ::GetDC(inner);
+            HGDIOBJ previous = ::SelectObject(dc, font);
+            int widest = 0;
+            for (int value = range.first; value <= range.second; ++value) {
+                const std::wstring text = std::to_wstring(value);
+                SIZE extent{};
+                ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+                widest = std::max(widest, static_cast<int>(extent.cx));
+            }
+            ::SelectObject(dc, previous);
+            ::ReleaseDC(inner, dc);
+            EXPECT_LE(widest + LOWORD(margins) + HIWORD(margins), client.right) << height << " " << range.second;
+        }
+        ::SendMessageW(inner, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+        ::DeleteObject(font);
+    }
 }
 
 TEST_F(UpDownField, LabelWidensTheFieldOnAdjustSize) {

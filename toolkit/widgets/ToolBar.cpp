@@ -13,6 +13,13 @@ namespace {
 constexpr UINT kToolInfoSize = 44;       // TOOLINFOW up to lParam
 constexpr UINT kButtonInfoSize = 32;     // TBBUTTONINFOW
 constexpr WPARAM kButtonStructSize = 20;  // TBBUTTON of a 32-bit program
+// The drop-down arrow drawn in the arrow colour.
+constexpr int kArrowWidth = 7;
+constexpr int kArrowRows = 4;
+
+bool isDark(COLORREF color) {
+    return color != CLR_INVALID && GetRValue(color) * 77 + GetGValue(color) * 151 + GetBValue(color) * 28 < 128 * 256;
+}
 
 TOOLINFOW toolFor(HWND toolBar, int commandId) {
     TOOLINFOW info{};
@@ -172,10 +179,62 @@ void ToolBar::updateToolRects() {
     }
 }
 
+void ToolBar::setDropDownArrowColor(COLORREF color) {
+    mArrowColor = color;
+    if (m_hWnd) ::InvalidateRect(m_hWnd, nullptr, TRUE);
+}
+
+RECT ToolBar::getDropDownRect(int index) const {
+    RECT box{};
+    const auto i = static_cast<WPARAM>(index);
+    if (::SendMessageW(m_hWnd, TB_GETITEMDROPDOWNRECT, i, reinterpret_cast<LPARAM>(&box))) return box;
+    // Controls without that message add the arrow's width to the common button width.
+    if (!::SendMessageW(m_hWnd, TB_GETITEMRECT, i, reinterpret_cast<LPARAM>(&box))) return RECT{};
+    const int plainWidth = LOWORD(::SendMessageW(m_hWnd, TB_GETBUTTONSIZE, 0, 0));
+    box.left = std::max(box.left, box.left + plainWidth);
+    return box;
+}
+
+void ToolBar::drawDropDownArrows() {
+    // The control draws its drop-down arrows dark (the button-text colour, or the theme's
+    // glyph), and no message changes that for one control: a dark parent hides them. Once
+    // the control has painted, each arrow is drawn again over its own, in the arrow colour
+    // where the control left a dark background behind it (a hot or pressed button may have
+    // a light one, on which the control's own arrow shows).
+    if (mArrowColor == CLR_INVALID) return;
+    const int count = static_cast<int>(::SendMessageW(m_hWnd, TB_BUTTONCOUNT, 0, 0));
+    HDC dc = nullptr;
+    HBRUSH brush = nullptr;
+    for (int i = 0; i < count; ++i) {
+        TBBUTTON button{};
+        if (!::SendMessageW(m_hWnd, TB_GETBUTTON, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&button))) continue;
+        if (!(button.fsStyle & BTNS_DROPDOWN) || (button.fsState & TBSTATE_HIDDEN)) continue;
+        const RECT box = getDropDownRect(i);
+        if (box.right <= box.left) continue;
+        if (!dc) {
+            dc = ::GetDC(m_hWnd);
+            brush = ::CreateSolidBrush(mArrowColor);
+        }
+        // A triangle of rows 7, 5, 3 and 1 pixels wide, centred in the box: it covers the
+        // control's own arrow, classic (5, 3, 1) or themed (a 7 by 4 chevron).
+        const int x = box.left + (box.right - box.left - kArrowWidth) / 2;
+        const int y = box.top + (box.bottom - box.top - kArrowRows) / 2;
+        if (!isDark(::GetPixel(dc, x + kArrowWidth / 2, y - kArrowRows))) continue;
+        for (int row = 0; row < kArrowRows; ++row) {
+            const RECT line{x + row, y + row, x + kArrowWidth - row, y + row + 1};
+            ::FillRect(dc, &line, brush);
+        }
+    }
+    if (brush) ::DeleteObject(brush);
+    if (dc) ::ReleaseDC(m_hWnd, dc);
+}
+
 LRESULT ToolBar::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_CHAR && wParam == VK_TAB) {
         moveFocus(*this, (::GetKeyState(VK_SHIFT) & 0x8000) == 0, hwnd);
         return 0;
     }
-    return defaultWindowProc(hwnd, msg, wParam, lParam);
+    const LRESULT result = defaultWindowProc(hwnd, msg, wParam, lParam);
+    if (msg == WM_PAINT) drawDropDownArrows();
+    return result;
 }

@@ -41,13 +41,22 @@ public:
     BYTE getButtonStyle(int commandId) const;
     void setButtonStyle(int commandId, BYTE style, bool replace);
 
+    // Colour of the drop-down arrows beside drop-down buttons; CLR_INVALID (the default)
+    // leaves them as the control draws them, dark.
+    void setDropDownArrowColor(COLORREF color);
+    COLORREF getDropDownArrowColor() const { return mArrowColor; }
+
     HIMAGELIST getImageList() const { return mImageList; }
     HIMAGELIST getDisabledImageList() const { return mDisabledImageList; }
 
 private:
     void updateToolRects();
+    // The arrow part of the drop-down button at that index; empty when there is none.
+    RECT getDropDownRect(int index) const;
+    void drawDropDownArrows();
 
     HIMAGELIST mImageList = nullptr;
     HIMAGELIST mDisabledImageList = nullptr;
     std::vector<int> mTipIds;
+    COLORREF mArrowColor = CLR_INVALID;
 };

@@ -1,6 +1,6 @@
 #include "toolkit/widgets/UpDownTextField.h"
 
-#include <cmath>
+#include <algorithm>
 #include <cstdlib>
 #include <cwchar>
 
@@ -14,6 +14,8 @@ namespace {
 const int kArrowWidth = 13;
 // Height of the digit field.
 const int kInnerHeight = 13;
+// Room at the end of the digits for the caret.
+const int kCaretRoom = 2;
 const DWORD kInnerStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_NUMBER | ES_AUTOHSCROLL | ES_RIGHT;
 const COLORREF kFrameColor = 0xFAAA96;
 const COLORREF kArrowTint = 0xFFC896;
@@ -91,13 +93,19 @@ LRESULT UpDownTextField::onSize(WPARAM, LPARAM lParam) {
 }
 
 bool UpDownTextField::onCommand(WPARAM wParam, LPARAM lParam) {
-    if (HIWORD(wParam) != EN_CHANGE || reinterpret_cast<HWND>(lParam) != mInner.m_hWnd || !m_hWnd) {
+    const WORD code = HIWORD(wParam);
+    if ((code != EN_CHANGE && code != EN_KILLFOCUS) || reinterpret_cast<HWND>(lParam) != mInner.m_hWnd || !m_hWnd) {
         return Component::onCommand(wParam, lParam);
     }
+    if (code == EN_KILLFOCUS) {
+        commitTypedValue();
+        return true;
+    }
+    // A text out of the range is left as typed until it is committed (Enter, the focus
+    // leaving, an arrow): clamping each keystroke would turn the "8" of "80" into the
+    // minimum before the "0" arrives. Until then the value stays the last one in range.
     const std::wstring text = mInner.getText();
-    if (!text.empty()) mHeldText = text;
-    const double value = getDoubleValue();
-    if (value < mMinimum || value > mMaximum) refreshValue();
+    if (!text.empty() && isInRange(::_wtof(text.c_str()))) mHeldText = text;
     fireEvent(kValueChangedCode, 0);
     HWND parent = ::GetParent(m_hWnd);
     const int id = ::GetDlgCtrlID(m_hWnd);
@@ -175,8 +183,9 @@ bool UpDownTextField::onKeyDown(WPARAM key, LPARAM) {
         }
         multiple = std::abs(mMaximum - mMinimum) / 10;
     }
-    if (key == VK_UP) setValue(getDoubleValue() + multiple * mStep);
-    if (key == VK_DOWN) setValue(getDoubleValue() - multiple * mStep);
+    if (key == VK_RETURN) commitTypedValue();
+    if (key == VK_UP) setValue(getTypedValue() + multiple * mStep);
+    if (key == VK_DOWN) setValue(getTypedValue() - multiple * mStep);
     return true;
 }
 
@@ -192,7 +201,7 @@ bool UpDownTextField::onLButtonDown(int x, int y) {
     mDownState = 0;
     if (x >= getWidth() - 16) {
         const int direction = y <= getHeight() / 2 ? 1 : -1;
-        setValue(getDoubleValue() + direction * mStep);
+        setValue(getTypedValue() + direction * mStep);
         mDragging = true;
         mPressX = x;
         mPressY = y;
@@ -209,7 +218,7 @@ bool UpDownTextField::onMouseMove(int, int y) {
     const int distance = mPressY - y;
     if (distance != 0) {
         // One unit per pixel, whatever the step: a drag sweeps through the range quickly.
-        setValue(getDoubleValue() + distance);
+        setValue(getTypedValue() + distance);
         mUpState = distance > 0 ? DFCS_PUSHED : 0;
         mDownState = distance < 0 ? DFCS_PUSHED : 0;
         repaint(nullptr, false);
@@ -230,7 +239,7 @@ bool UpDownTextField::onLButtonUp() {
 }
 
 bool UpDownTextField::onMouseWheel(int, int, int, int notches) {
-    setValue(getDoubleValue() + notches * mStep);
+    setValue(getTypedValue() + notches * mStep);
     return true;
 }
 
@@ -242,18 +251,35 @@ double UpDownTextField::getDoubleValue() const {
     return ::_wtof(mHeldText.empty() ? mInner.getText().c_str() : mHeldText.c_str());
 }
 
-void UpDownTextField::setValue(double value) {
-    if (value < mMinimum) value = mMinimum;
-    if (value > mMaximum) value = mMaximum;
+double UpDownTextField::getTypedValue() const {
+    const std::wstring text = mInner.getText();
+    return text.empty() ? getDoubleValue() : ::_wtof(text.c_str());
+}
+
+bool UpDownTextField::isInRange(double value) const { return value >= mMinimum && value <= mMaximum; }
+
+std::wstring UpDownTextField::formatValue(double value) const {
     wchar_t text[64] = {};
     if (isFractional()) {
         std::swprintf(text, 64, L"%.1f", value);
     } else {
         std::swprintf(text, 64, L"%d", static_cast<int>(value));
     }
+    return text;
+}
+
+void UpDownTextField::setValue(double value) {
+    value = std::clamp(value, static_cast<double>(mMinimum), static_cast<double>(mMaximum));
+    const std::wstring text = formatValue(value);
     mInner.setText(text);
     mHeldText = text;
     if (hasFocus() || mInner.hasFocus()) mInner.selectAll();
+}
+
+void UpDownTextField::commitTypedValue() {
+    const double typed = getTypedValue();
+    const double clamped = std::clamp(typed, static_cast<double>(mMinimum), static_cast<double>(mMaximum));
+    if (mInner.getText() != formatValue(clamped)) setValue(clamped);
 }
 
 void UpDownTextField::refreshValue() { setValue(getDoubleValue()); }
@@ -270,13 +296,43 @@ void UpDownTextField::setRange(int minimum, int maximum) {
 
 int UpDownTextField::textWidth(const std::wstring& text) const { return measureTextWidth(text, mLogFont); }
 
+LOGFONTW UpDownTextField::getDigitFont() const {
+    LOGFONTW font = mLogFont;
+    if (mInner.m_hWnd) {
+        if (auto shown = reinterpret_cast<HFONT>(::SendMessageW(mInner.m_hWnd, WM_GETFONT, 0, 0))) {
+            ::GetObjectW(shown, sizeof font, &font);
+        }
+    }
+    return font;
+}
+
+std::wstring UpDownTextField::getWidestValueText() const {
+    const LOGFONTW font = getDigitFont();
+    wchar_t widestDigit = L'0';
+    int widestDigitWidth = 0;
+    for (wchar_t digit = L'0'; digit <= L'9'; ++digit) {
+        const int width = measureTextWidth(std::wstring(1, digit), font);
+        if (width > widestDigitWidth) {
+            widestDigit = digit;
+            widestDigitWidth = width;
+        }
+    }
+    const long long magnitude = std::max(std::llabs(mMinimum), std::llabs(mMaximum));
+    std::wstring text(std::to_wstring(magnitude).size(), widestDigit);
+    if (mMinimum < 0 || mMaximum < 0) text.insert(0, L"-");
+    if (isFractional()) text += std::wstring(L".") + widestDigit;
+    return text;
+}
+
 int UpDownTextField::getPreferredWidth() const {
-    // A maximum below 1 has no logarithm: it counts as one digit, as 1 to 9 do.
-    const int extraDigits = mMaximum >= 1 ? static_cast<int>(std::log10(static_cast<double>(mMaximum))) : 0;
-    int width = extraDigits * textWidth(L"9") + 8;
-    if (mMinimum < 0 || mMaximum < 0) width += textWidth(L"-");
-    if (isFractional()) width += textWidth(L".0");
-    return width;
+    // The widest text of the range in the digit field's own font, its margins and room for
+    // the caret: every value shows whole, whatever the font.
+    int margins = 0;
+    if (mInner.m_hWnd) {
+        const auto packed = static_cast<DWORD>(::SendMessageW(mInner.m_hWnd, EM_GETMARGINS, 0, 0));
+        margins = LOWORD(packed) + HIWORD(packed);
+    }
+    return measureTextWidth(getWidestValueText(), getDigitFont()) + margins + kCaretRoom;
 }
 
 void UpDownTextField::adjustSize() {

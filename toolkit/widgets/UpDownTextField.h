@@ -50,6 +50,9 @@ public:
     double getDoubleValue() const;
     // Clamps to the range and shows the value ("%d", or "%.1f" for a fractional step).
     void setValue(double value);
+    // Clamps what was typed into the digit field and shows it: on Enter and when the focus
+    // leaves the digit field (the arrows, wheel and drag step from the typed number).
+    void commitTypedValue();
     void refreshValue();
     void setRange(int minimum, int maximum);
     void setStep(float step) { mStep = step; }
@@ -57,7 +60,8 @@ public:
     bool isFractional() const { return mStep < 1.0f; }
     int getMinimum() const { return mMinimum; }
     int getMaximum() const { return mMaximum; }
-    // Width of the digit field: enough for the range's digits, sign and fraction.
+    // Width of the digit field: the widest value of the range, sign and fraction included,
+    // shown whole in the digit field's font.
     int getPreferredWidth() const;
     // Widens the field to its label plus the digit field and arrows, height kept.
     void adjustSize();
@@ -66,6 +70,13 @@ public:
 
 private:
     int textWidth(const std::wstring& text) const;
+    LOGFONTW getDigitFont() const;
+    // The widest value of the range, made of the digit field font's widest digit.
+    std::wstring getWidestValueText() const;
+    // The digit field's number, or the value when it is empty.
+    double getTypedValue() const;
+    bool isInRange(double value) const;
+    std::wstring formatValue(double value) const;
     void postValueNotice();
     void placeInnerField(int width, int height, int rightMargin);
 

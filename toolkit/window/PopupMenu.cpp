@@ -1,5 +1,7 @@
 #include "toolkit/window/PopupMenu.h"
 
+#include <string>
+
 PopupMenu::PopupMenu() {
     mItemMenu = ::CreateMenu();
     mRootMenu = ::CreateMenu();
@@ -30,10 +32,17 @@ HMENU PopupMenu::addItem(const wchar_t* text, int id, bool enabled) {
         addSeparator();
         return nullptr;
     }
+    // The menu shows what follows the first tab in its shortcut column and draws any further
+    // tab as a glyph: a run of tabs ("Undo\t\tCtrl+Z") becomes one.
+    std::wstring shown(text);
+    for (size_t tab = shown.find(L'\t'); tab != std::wstring::npos; tab = shown.find(L'\t', tab + 1)) {
+        const size_t end = shown.find_first_not_of(L'\t', tab);
+        shown.erase(tab + 1, (end == std::wstring::npos ? shown.size() : end) - tab - 1);
+    }
     mItem.fMask = MIIM_ID | MIIM_TYPE;
     mItem.fType = MFT_STRING;
     mItem.wID = static_cast<UINT>(id);
-    mItem.dwTypeData = const_cast<wchar_t*>(text);
+    mItem.dwTypeData = shown.data();
     ::InsertMenuItemW(mItemMenu, static_cast<UINT>(id), FALSE, &mItem);
     if (!enabled) ::EnableMenuItem(mItemMenu, static_cast<UINT>(id), MF_BYCOMMAND | MF_GRAYED);
     return mItemMenu;
