@@ -104,7 +104,7 @@ INT_PTR AbstractDownloader::dialogProcHook(HWND hwnd, UINT msg, WPARAM wParam, L
             UiThreadCalls::handleMessage(lParam);
             return TRUE;
         case kPassEndedMessage:
-            onPassEnded(wParam != 0);
+            onPassEnded(wParam != 0, static_cast<unsigned>(lParam));
             return TRUE;
         case WM_DESTROY:
             // The worker stops while the table and the list are still whole.
@@ -178,6 +178,7 @@ void AbstractDownloader::startPass() {
     mAnalyzeButton.setEnabled(false);
     mStopButton.setEnabled(true);
     mDeleteButton.setEnabled(false);
+    ++mPassNumber;
     start();
 }
 
@@ -195,8 +196,8 @@ void AbstractDownloader::setIdleButtons() {
     updateDeleteButton();
 }
 
-void AbstractDownloader::onPassEnded(bool completed) {
-    if (!mPassRunning) return;
+void AbstractDownloader::onPassEnded(bool completed, unsigned pass) {
+    if (!mPassRunning || pass != mPassNumber) return;
     mPassRunning = false;
     setIdleButtons();
     if (completed) saveSentenceList();

@@ -26,7 +26,8 @@ class Element;
 class AbstractDownloader : public Dialog, public ChangeListener, public Thread {
 public:
     enum Column { kUrlColumn, kSentenceColumn, kTranslationColumn, kExplanationColumn, kVoiceColumn, kStatusColumn };
-    // Posted by the worker when a pass ends; wParam is 1 when it reached its end.
+    // Posted by the worker when a pass ends; wParam is 1 when it reached its end, lParam
+    // is the pass's number.
     static constexpr UINT kPassEndedMessage = WM_APP + 41;
 
     // Answers the path to save the list under, given the proposed name; empty: not saved.
@@ -104,7 +105,7 @@ protected:
 private:
     void startPass();
     void stopPass();
-    void onPassEnded(bool completed);
+    void onPassEnded(bool completed, unsigned pass);
     void setIdleButtons();
     void fillRow(int row, Element& group);
 
@@ -119,4 +120,7 @@ private:
     PathChooser mChoosePath;
     UiThreadCalls mUi;
     bool mPassRunning = false;
+    // Counts the passes started: a stopped pass's late report names an older number and
+    // must not end the pass started after it.
+    unsigned mPassNumber = 0;
 };

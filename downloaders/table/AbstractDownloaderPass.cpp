@@ -4,6 +4,7 @@
 #include "foundation/xml/Element.h"
 
 unsigned int AbstractDownloader::run() {
+    const unsigned pass = mPassNumber;  // set before the thread started
     bool completed = false;
     // Nothing may unwind out of the thread: a fault in a row fails that row and ends the pass.
     try {
@@ -12,7 +13,7 @@ unsigned int AbstractDownloader::run() {
     } catch (...) {
         completed = false;
     }
-    mUi.post(kPassEndedMessage, completed ? 1 : 0);
+    mUi.post(kPassEndedMessage, completed ? 1 : 0, static_cast<LPARAM>(pass));
     return 0;
 }
 

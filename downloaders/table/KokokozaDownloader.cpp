@@ -91,6 +91,7 @@ bool KokokozaDownloader::onCommand(HWND control, int id, int code) {
         mDownloadButton.setEnabled(false);
         mAnalyzeButton.setEnabled(false);
         mStopButton.setEnabled(true);
+        ++mRunNumber;
         start();
         return true;
     }
@@ -117,7 +118,7 @@ INT_PTR KokokozaDownloader::dialogProcHook(HWND hwnd, UINT msg, WPARAM wParam, L
             UiThreadCalls::handleMessage(lParam);
             return TRUE;
         case kRunEndedMessage:
-            if (mRunActive) {
+            if (mRunActive && static_cast<unsigned>(wParam) == mRunNumber) {
                 mRunActive = false;
                 setIdleButtons();
             }
@@ -147,12 +148,13 @@ void KokokozaDownloader::setCellText(int row, int column, const std::wstring& te
 }
 
 unsigned int KokokozaDownloader::run() {
+    const unsigned runNumber = mRunNumber;  // set before the thread started
     // Nothing may unwind out of the thread; the buttons come back whatever happened.
     try {
         downloadLectures();
     } catch (...) {
     }
-    mUi.post(kRunEndedMessage);
+    mUi.post(kRunEndedMessage, static_cast<WPARAM>(runNumber));
     return 0;
 }
 

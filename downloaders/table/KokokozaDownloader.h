@@ -24,7 +24,7 @@
 class KokokozaDownloader : public Dialog, public Thread {
 public:
     enum Column { kTitleColumn, kUrlColumn, kYearColumn, kAlbumColumn, kStatusColumn };
-    // Posted by the worker when a run ends.
+    // Posted by the worker when a run ends; wParam is the run's number.
     static constexpr UINT kRunEndedMessage = WM_APP + 42;
     // Rows a run processes at most.
     static constexpr int kRowsPerRun = 5;
@@ -83,4 +83,7 @@ private:
     std::wstring mUrl;
     UiThreadCalls mUi;
     bool mRunActive = false;
+    // Counts the runs started: a stopped run's late report names an older number and must
+    // not end the run started after it.
+    unsigned mRunNumber = 0;
 };
