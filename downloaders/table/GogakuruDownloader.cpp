@@ -119,8 +119,8 @@ Element* GogakuruDownloader::downloadPhrase(const std::wstring& url) {
     std::wstring voice;
     if (phrase.stream.result == InnerTextResult::Found) voice = recordVoice(phrase.stream.text);
     for (const PhraseText* piece : {&phrase.sentence, &phrase.translation, &phrase.explanation}) {
-        if (piece->result == InnerTextResult::NoStart) showOnDialog(page.substr(0, 1000));
-        if (piece->result == InnerTextResult::NoEnd) showOnDialog(piece->endTag);
+        const std::wstring failure = innerTextFailure(piece->result, page, piece->endTag);
+        if (!failure.empty()) showOnDialog(failure);
     }
     Element* group = makeSentenceGroup(phrase.sentence.text, phrase.translation.text, phrase.explanation.text);
     if (!voice.empty()) group->setAttribute(L"voice", voice);
