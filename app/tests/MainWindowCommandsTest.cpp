@@ -126,7 +126,7 @@ TEST_F(MainWindowKeys, CtrlUpAndDownMoveTheSelectionAndWrap) {
 }
 
 TEST_F(MainWindowKeys, CtrlRightJumpsFiveSecondsAhead) {
-    ASSERT_TRUE(main->openFile(L"Lessons\\Sample\\Sample.mp3")) << "made by ctest (player_sample_lesson)";
+    ASSERT_TRUE(main->openFile(L"Lessons\\Sample\\Sample.mp3")) << "made by ctest (app_sample_lesson)";
     ASSERT_GT(main->getTimeSlider().getMaximum(), 1500);
     // The first sentence's start, where opening put the slider.
     const int first = main->getTimeSlider().getValue();

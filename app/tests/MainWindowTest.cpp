@@ -337,7 +337,7 @@ TEST_F(MainWindowPlayback, ClosingUnmodifiedAsksNothing) {
     EXPECT_TRUE(takeShownMessages().empty());
 }
 
-// Run once more by ctest under a Western code page (player_mainwindow_western_code_page).
+// Run once more by ctest under a Western code page (app_mainwindow_western_code_page).
 TEST_F(MainWindowTest, ToolTipsAreTheirOwnTextUnderAnyCodePage) {
     const HWND tips = main->getToolBar().getToolTipHWND();
     ASSERT_NE(tips, nullptr);
