@@ -13,7 +13,7 @@ PACKAGES=(
   cmake ninja-build googletest
   wine wine32:i386 xvfb x11-utils xdotool imagemagick
   locales fonts-ipafont-gothic fonts-wine
-  python3 python3-mutagen eyed3
+  python3 python3-mutagen python3-fonttools eyed3
   pulseaudio pulseaudio-utils sox lame vorbis-tools espeak-ng
   chromium
 )
