@@ -250,3 +250,25 @@ TEST(KokokozaDownloader, PartsStayUntilAJoinOfAllOfThemSucceeded) {
     EXPECT_FALSE(fileExists(folder + L"Lecture A2.flv"));
     EXPECT_EQ(L"Failed", run.status(1));
 }
+
+TEST(KokokozaDownloader, ATitleThatNamesADeviceWithItsPartNumberIsStillRecorded) {
+    LectureRun run;
+    run.dialog->getTable().deleteAllItems();
+    TempDirectory media;
+    const std::string flv = makeToneFlv(media.file(L"tone"), 22050);
+    ASSERT_FALSE(flv.empty());
+    run.server.serve("/streams/c1.flv", flv, "video/x-flv");
+    const std::string streams = "rtmp://127.0.0.1:" + std::to_string(run.server.port()) + "/streams/";
+    // "lpt" and the part number would name the printer port LPT1.
+    run.serveLecture("/lpt", L"S | lpt", "<parts><group rtmp=\"" + streams + "\" movie=\"c1.flv\"/></parts>");
+    run.addRow("/lpt");
+    const std::wstring folder = KokokozaDownloader::getOutputDirectory();
+    run.made = {folder + L"lpt.mp3", folder + L"_lpt1.flv"};
+    const int runsBefore = KokokozaDownloader::toolRunCount();
+    for (int i = 1; i <= 2; ++i) run.made.push_back(formatString(L"%d kokokoza.bat", runsBefore + i));
+
+    ASSERT_TRUE(run.runToEnd());
+    EXPECT_EQ(L"complete", run.status(0));
+    EXPECT_TRUE(fileExists(folder + L"lpt.mp3"));
+    EXPECT_FALSE(fileExists(folder + L"_lpt1.flv"));
+}
