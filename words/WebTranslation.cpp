@@ -17,6 +17,7 @@ const char kPathAndQuery[] = "/translate_t?hl=ja&langpair=en%7Cja&text=";
 const wchar_t kResultBox[] = L"<span id=result_box";
 const wchar_t kResultStart[] = L"backgroundColor='#fff'\">";
 const wchar_t kResultEnd[] = L"</span>";
+const wchar_t kNotFetched[] = L"The translation could not be fetched.";
 
 // Line breaks become blanks and typographic quotes plain ones: the service reads one line.
 std::wstring cleanText(const std::wstring& text) {
@@ -61,6 +62,11 @@ std::wstring translateText(const std::wstring& text) {
     // Read at each call: no state shared between threads that translate at once.
     const std::wstring address = readIniString(kTranslationSection, kTranslationAddressKey, kDefaultTranslationAddress);
     const std::wstring page = utf8ToWString(DownloadString(translationPageUrl(address, text), "GET", ""));
+    // No page (the service did not answer, or answered with an error) has no marker to show.
+    if (page.empty()) {
+        showMessageW(kNotFetched);
+        return std::wstring();
+    }
     std::wstring translation;
     std::wstring failure;
     // A missing marker is shown, so that a changed page format is noticed.

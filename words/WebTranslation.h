@@ -21,6 +21,7 @@ std::string translationPageUrl(const std::wstring& serviceAddress, const std::ws
 // characters at most) or the missing end marker.
 bool cutTranslation(const std::wstring& page, std::wstring& translation, std::wstring& failure);
 
-// The translation, or "" when the page can't be fetched or holds no result (the missing
-// marker is then shown through the shared message box).
+// The translation, or "" when the page can't be fetched or holds no result (a message
+// saying the translation could not be fetched, or the missing marker, is then shown
+// through the shared message box).
 std::wstring translateText(const std::wstring& text);

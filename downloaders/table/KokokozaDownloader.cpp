@@ -192,8 +192,10 @@ void KokokozaDownloader::downloadLecture(int row, int rowCount, const std::wstri
         setCellText(row, kStatusColumn, L"Failed");
         return;
     }
-    const std::wstring name = folder + safeFileName(title);
-    const std::wstring target = name + L".mp3";
+    // Every name is made safe as a whole, not only the title in front of it: a title such
+    // as "COM" followed by a part number names a device.
+    const std::wstring stem = safeFileName(title);
+    const std::wstring target = folder + safeFileName(stem + L".mp3");
     if (fileExists(target)) return;
 
     std::vector<std::wstring> partFiles;
@@ -203,9 +205,9 @@ void KokokozaDownloader::downloadLecture(int row, int rowCount, const std::wstri
             setCellText(row, kStatusColumn, L"Failed");
             return;
         }
-        const std::wstring base = name + std::to_wstring(k + 1);
-        allRecorded = downloadPart(row, base, parts[k]) && allRecorded;
-        partFiles.push_back(base + L".flv");
+        const std::wstring partName = safeFileName(stem + std::to_wstring(k + 1) + L".flv");
+        allRecorded = downloadPart(row, folder, partName, parts[k]) && allRecorded;
+        partFiles.push_back(folder + partName);
     }
     if (partFiles.empty()) return;
     // Until the joined MP3 exists the parts are the only copy of the lecture: they go only
@@ -217,12 +219,13 @@ void KokokozaDownloader::downloadLecture(int row, int rowCount, const std::wstri
     for (const std::wstring& part : partFiles) ::DeleteFileW(part.c_str());
 }
 
-bool KokokozaDownloader::downloadPart(int row, const std::wstring& base, const std::wstring& stream) {
+bool KokokozaDownloader::downloadPart(int row, const std::wstring& folder, const std::wstring& partName,
+                                      const std::wstring& stream) {
     // A part takes its name only once recorded whole, so a part file found here is complete;
     // the recorder writes under another name, which a failed or stopped run leaves behind.
-    const std::wstring part = base + L".flv";
+    const std::wstring part = folder + partName;
     if (fileExists(part)) return true;
-    const std::wstring recording = part + L".part";
+    const std::wstring recording = folder + safeFileName(partName + L".part");
     const bool recorded =
         runTool(row, L"\"" + getFlvstreamerPath() + L"\" -v -r \"" + stream + L"\" -o \"" + recording + L"\"") &&
         ::MoveFileExW(recording.c_str(), part.c_str(), MOVEFILE_REPLACE_EXISTING);

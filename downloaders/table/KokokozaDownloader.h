@@ -65,8 +65,8 @@ private:
     void fillTable();
     void downloadLectures();
     void downloadLecture(int row, int rowCount, const std::wstring& folder);
-    // True when the part is recorded whole as base + ".flv".
-    bool downloadPart(int row, const std::wstring& base, const std::wstring& stream);
+    // True when the part is recorded whole as folder + partName.
+    bool downloadPart(int row, const std::wstring& folder, const std::wstring& partName, const std::wstring& stream);
     // Runs the join; true when it succeeded and made the target (a failed join's output goes).
     bool joinParts(int row, const std::wstring& command, const std::wstring& target);
     // True when the tool ran to its end with exit code 0.

@@ -217,19 +217,23 @@ TEST(KokokozaDownloader, PartsStayUntilAJoinOfAllOfThemSucceeded) {
     ASSERT_FALSE(flv.empty());
     const std::string streams = "rtmp://127.0.0.1:" + std::to_string(run.server.port()) + "/streams/";
     // Lecture A: its second part answers 404 at first. Lecture B: a part ffmpeg can't read.
+    // Lecture "lpt": the title and the part number would name the printer port LPT1.
     run.server.serve("/streams/a1.flv", flv, "video/x-flv");
     run.server.serve("/streams/b1.flv", "not a recording", "video/x-flv");
+    run.server.serve("/streams/c1.flv", flv, "video/x-flv");
     run.serveLecture("/a", L"S | Lecture A",
                      "<parts><group rtmp=\"" + streams + "\" movie=\"a1.flv\"/><group rtmp=\"" + streams +
                          "\" movie=\"a2.flv\"/></parts>");
     run.serveLecture("/b", L"S | Lecture B", "<parts><group rtmp=\"" + streams + "\" movie=\"b1.flv\"/></parts>");
+    run.serveLecture("/lpt", L"S | lpt", "<parts><group rtmp=\"" + streams + "\" movie=\"c1.flv\"/></parts>");
     run.addRow("/a");
     run.addRow("/b");
+    run.addRow("/lpt");
     const std::wstring folder = KokokozaDownloader::getOutputDirectory();
     run.made = {folder + L"Lecture A.mp3", folder + L"Lecture A1.flv", folder + L"Lecture A2.flv",
-                folder + L"Lecture B.mp3", folder + L"Lecture B1.flv"};
+                folder + L"Lecture B.mp3", folder + L"Lecture B1.flv", folder + L"lpt.mp3", folder + L"_lpt1.flv"};
     const int runsBefore = KokokozaDownloader::toolRunCount();
-    for (int i = 1; i <= 7; ++i) run.made.push_back(formatString(L"%d kokokoza.bat", runsBefore + i));
+    for (int i = 1; i <= 9; ++i) run.made.push_back(formatString(L"%d kokokoza.bat", runsBefore + i));
 
     ASSERT_TRUE(run.runToEnd());
     EXPECT_EQ(L"Failed", run.status(0));
@@ -238,6 +242,8 @@ TEST(KokokozaDownloader, PartsStayUntilAJoinOfAllOfThemSucceeded) {
     EXPECT_EQ(L"Failed", run.status(1));
     EXPECT_TRUE(fileExists(folder + L"Lecture B1.flv"));
     EXPECT_FALSE(fileExists(folder + L"Lecture B.mp3"));
+    EXPECT_EQ(L"complete", run.status(2));
+    EXPECT_TRUE(fileExists(folder + L"lpt.mp3"));
 
     // Once the missing part answers, the kept part is joined with it and both go.
     run.server.serve("/streams/a2.flv", flv, "video/x-flv");

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <new>
 
 #include "foundation/encoding/StringConversion.h"
@@ -76,10 +77,22 @@ bool writeAll(HANDLE file, const std::string& bytes) {
     return true;
 }
 
-// A name beside the target for the new content, unique to this process. Where the
-// longer name passes the classic path limit it takes the long-path form.
+// Puts the new content in place. An existing file keeps its attributes and creation
+// time, as when it is overwritten in place.
+bool replaceWith(const std::wstring& path, const std::wstring& temp) {
+    if (::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES &&
+        ::ReplaceFileW(path.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
+        return true;
+    }
+    return ::MoveFileExW(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+}
+
+}  // namespace
+
+// Where the longer name passes the classic path limit it takes the long-path form. The
+// counter is shared by the threads that fetch and write files at the same time.
 std::wstring siblingTempPath(const std::wstring& path) {
-    static unsigned counter = 0;
+    static std::atomic<unsigned> counter{0};
     std::wstring temp = path + L"." + std::to_wstring(::GetCurrentProcessId()) + L"-" +
                         std::to_wstring(++counter) + L".tmp";
     if (temp.size() < MAX_PATH || temp.compare(0, 4, L"\\\\?\\") == 0) return temp;
@@ -92,18 +105,6 @@ std::wstring siblingTempPath(const std::wstring& path) {
     if (full.compare(0, 2, L"\\\\") == 0) return L"\\\\?\\UNC\\" + full.substr(2);
     return L"\\\\?\\" + full;
 }
-
-// Puts the new content in place. An existing file keeps its attributes and creation
-// time, as when it is overwritten in place.
-bool replaceWith(const std::wstring& path, const std::wstring& temp) {
-    if (::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES &&
-        ::ReplaceFileW(path.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
-        return true;
-    }
-    return ::MoveFileExW(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
-}
-
-}  // namespace
 
 EncodingId readTextFile(const std::wstring& path, std::wstring& text, EncodingId wanted, bool roomToGrow) {
     HANDLE file = openForReading(path);

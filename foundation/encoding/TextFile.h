@@ -22,3 +22,7 @@ bool writeTextFile(const std::wstring& path, const std::wstring& text, EncodingI
 // Writes the bytes as the whole file, with the same care: the previous file is replaced
 // only once the new content is completely written beside it; false leaves it untouched.
 bool writeWholeFile(const std::wstring& path, const std::string& content);
+
+// A name beside `path` (same folder) for content that is to take its place once complete,
+// unique to this process.
+std::wstring siblingTempPath(const std::wstring& path);

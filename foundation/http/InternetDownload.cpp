@@ -8,8 +8,9 @@
 #include <cstring>
 #include <vector>
 
-#include "foundation/http/PercentEncoding.h"
 #include "foundation/encoding/StringConversion.h"
+#include "foundation/encoding/TextFile.h"
+#include "foundation/http/PercentEncoding.h"
 
 namespace {
 
@@ -94,7 +95,7 @@ HINTERNET openHttpRequest(InternetRequest& request, const std::string& url) {
     return handle;
 }
 
-// The HTTP status of the answer; 0 for a handle that is not HTTP (ftp:, file:).
+// The HTTP status of the answer; 0 when it can't be read.
 DWORD queryStatusCode(HINTERNET url) {
     DWORD status = 0;
     DWORD size = sizeof status;
@@ -106,8 +107,9 @@ bool isRedirect(DWORD status) {
     return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
 }
 
-// Only a 2xx answer serves what was asked for; error pages and unfollowed redirects don't.
-bool isSuccess(DWORD status) { return status == 0 || (status >= 200 && status < 300); }
+// Only a 2xx answer serves what was asked for; error pages, unfollowed redirects and an
+// answer whose status can't be read don't.
+bool isSuccess(DWORD status) { return status >= 200 && status < 300; }
 
 // Where a redirect leads, resolved against the address that answered; empty when unknown.
 std::string redirectTarget(HINTERNET url, const std::string& from) {
@@ -137,7 +139,8 @@ int openInternetUrl(InternetRequest& request, const std::string& url, const std:
     for (int redirects = 0;; ++redirects) {
         request.url = openHttpRequest(request, address);
         if (!request.url && !request.connection) {
-            // Other schemes (ftp:, file:) go through the library's generic opening.
+            // Other schemes go through the library's generic opening; without an HTTP
+            // status to read, their answer counts as no success.
             request.url = ::InternetOpenUrlA(request.internet, address.c_str(), kRequestHeaders,
                                              static_cast<DWORD>(sizeof kRequestHeaders - 1), INTERNET_FLAG_RELOAD, 0);
         }
@@ -209,7 +212,10 @@ std::string DownloadString(const std::string& url, const std::string& method, co
 
 bool DownloadFile(const std::wstring& path, const std::wstring& url, const std::string& method,
                   const std::string& proxy) {
-    FILE* file = ::_wfopen(path.c_str(), L"wb");
+    // The fetch goes into a file beside the target, which takes the target's place only
+    // once complete: a failed fetch leaves a file already at `path` as it was.
+    const std::wstring temp = siblingTempPath(path);
+    FILE* file = ::_wfopen(temp.c_str(), L"wb");
     if (!file) return false;
     bool fetched = false;
     {
@@ -219,13 +225,20 @@ bool DownloadFile(const std::wstring& path, const std::wstring& url, const std::
             std::vector<char> buffer(kBufferSize);
             queryRawHeaders(request.url, buffer);
             fetched = isSuccess(queryStatusCode(request.url));
+            bool written = true;
             if (fetched && method != "HEAD")
-                fetched = readBody(request.url, buffer,
-                                   [&](const char* data, DWORD count) { ::fwrite(data, 1, count, file); });
+                fetched = readBody(request.url, buffer, [&](const char* data, DWORD count) {
+                    written = written && ::fwrite(data, 1, count, file) == count;
+                });
+            fetched = fetched && written;
         }
     }
-    ::fclose(file);
-    // An error page or a cut-off body is not what was asked for: no file is left behind.
-    if (!fetched) ::DeleteFileW(path.c_str());
-    return fetched;
+    // A short write or a failed close (a full disk) leaves a short file: no download.
+    if (::fclose(file) != 0) fetched = false;
+    // An error page or a cut-off body is not what was asked for either: no file is left.
+    if (!fetched || !::MoveFileExW(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+        ::DeleteFileW(temp.c_str());
+        return false;
+    }
+    return true;
 }

@@ -108,7 +108,9 @@ std::wstring CommandLine::readPipe(HANDLE pipe) { return toWString(drainPipe(pip
 
 DWORD CommandLine::getExitCode() {
     DWORD code = 0;
-    if (!mProcessInformation.hProcess || !::GetExitCodeProcess(mProcessInformation.hProcess, &code)) return 0;
+    if (!mProcessInformation.hProcess || !::GetExitCodeProcess(mProcessInformation.hProcess, &code)) {
+        return kUnknownExitCode;
+    }
     return code;
 }
 

@@ -24,7 +24,11 @@ public:
     std::wstring readStdErr();
     // What waits in the pipe, read without blocking and converted from the conversion code page.
     std::wstring readPipe(HANDLE pipe);
-    // STILL_ACTIVE (259) while the child runs; 0 when it can't be asked.
+    // What getExitCode answers when the exit code can't be read (nothing started, the
+    // handles closed, the call failed): not 0, so that no caller takes it for success.
+    static constexpr DWORD kUnknownExitCode = 0xFFFFFFFF;
+
+    // STILL_ACTIVE (259) while the child runs; kUnknownExitCode when it can't be asked.
     DWORD getExitCode();
     // Ends the child at once and waits until it is gone, so that its files are closed.
     void terminate();

@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "foundation/encoding/StringConversion.h"
+#include "foundation/encoding/TextFile.h"
 #include "foundation/http/InternetDownload.h"
 #include "testsupport/LocalHttpServer.h"
 #include "testsupport/TestFiles.h"
@@ -46,6 +47,9 @@ TEST(InternetDownload, ErrorPagesCutBodiesAndUnreachableHostsAreEmpty) {
     EXPECT_EQ("", DownloadString(server.url("/gone")));
     EXPECT_EQ("", DownloadString(server.url("/missing")));
     EXPECT_EQ("", DownloadString(server.url("/cut")));
+    // A status line whose status reads as 0.
+    server.serve("/unread", "<p>page</p>", "text/html", 0);
+    EXPECT_EQ("", DownloadString(server.url("/unread")));
 
     // A port where nobody listens, and a URL that is no URL.
     int closedPort;
@@ -103,6 +107,26 @@ TEST(InternetDownload, FileFailsWhenItCannotBeCreatedOrNothingAnswers) {
         EXPECT_FALSE(DownloadFile(folder.file(L"fetched.jpg"), server.wideUrl(path))) << path;
         EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW(folder.file(L"fetched.jpg").c_str())) << path;
     }
+}
+
+TEST(InternetDownload, AFailedFetchLeavesAFileAlreadyThereAsItWas) {
+    LocalHttpServer server;
+    server.serve("/unread", "<p>page</p>", "text/html", 0);
+    server.serve("/new.jpg", "new");
+    TempDirectory folder;
+    const std::wstring path = folder.file(L"photo.jpg");
+    ASSERT_TRUE(writeWholeFile(path, "old"));
+    for (const char* failing : {"/missing", "/unread"}) {
+        EXPECT_FALSE(DownloadFile(path, server.wideUrl(failing))) << failing;
+        EXPECT_EQ("old", readFileBytes(path)) << failing;
+    }
+    EXPECT_TRUE(DownloadFile(path, server.wideUrl("/new.jpg")));
+    EXPECT_EQ("new", readFileBytes(path));
+    // Nothing is left beside it.
+    WIN32_FIND_DATAW found;
+    HANDLE search = ::FindFirstFileW((folder.path() + L"\\*.tmp").c_str(), &found);
+    EXPECT_EQ(INVALID_HANDLE_VALUE, search);
+    if (search != INVALID_HANDLE_VALUE) ::FindClose(search);
 }
 
 TEST(InternetDownload, RedirectsAreFollowedTenTimesAtMost) {

@@ -103,7 +103,7 @@ TEST(CommandLine, CollectsAMegabyteOfOutputAndTheErrorTextWithoutBlocking) {
     EXPECT_EQ(command.getExitCode(), 3u);
     command.flush();
     command.closeHandles();
-    EXPECT_EQ(command.getExitCode(), 0u);
+    EXPECT_EQ(command.getExitCode(), CommandLine::kUnknownExitCode);
 }
 
 TEST(CommandLine, ReadingWithNothingWaitingAnswersAtOnce) {
@@ -124,7 +124,7 @@ TEST(CommandLine, AProgramThatCannotStartIsReported) {
     EXPECT_EQ(shown[0].text, L"Z:\\no\\such\\program.exe --flag\nFailed:CreateProcess()");
     EXPECT_EQ(shown[0].caption, L"Ostrelle");
     EXPECT_EQ(command.waitFor(0), 0u);
-    EXPECT_EQ(command.getExitCode(), 0u);
+    EXPECT_EQ(command.getExitCode(), CommandLine::kUnknownExitCode);
 }
 
 TEST(CommandLine, DeletesTheFileOfTheRunAndItsExtensionlessTwin) {

@@ -151,6 +151,31 @@ void MP3_ID3Manager::setFrame(const std::string& id, const uint8_t* data, uint32
     mFrames.push_back(std::move(frame));
 }
 
+void MP3_ID3Manager::setOnlyFrame(const std::string& id, const uint8_t* data, uint32_t size) {
+    setFrame(id, data, size);
+    const ID3V2Frame* kept = findFrame(id);
+    const size_t idLength = mMajorVersion == 2 ? 3 : 4;
+    const auto named = [&](const char* stored) { return std::strncmp(stored, id.c_str(), idLength) == 0; };
+    // The room of a dropped frame goes with it, as setFrame does for an unread one.
+    const auto shrink = [&](size_t length) { mTagSize -= static_cast<uint32_t>(std::min<size_t>(mTagSize, length)); };
+    for (auto it = mFrames.begin(); it != mFrames.end();) {
+        if (it->get() != kept && named((*it)->identifier)) {
+            shrink((*it)->size + ID3V2Frame::headerSize(mMajorVersion));
+            it = mFrames.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    for (auto it = mUnreadFrames.begin(); it != mUnreadFrames.end();) {
+        if (named(it->c_str())) {
+            shrink(it->size());
+            it = mUnreadFrames.erase(it);
+        } else {
+            ++it;
+        }
+    }
+}
+
 void MP3_ID3Manager::copyTag(const MP3_ID3Manager& source) {
     if (&source == this) return;
     mHasTag = source.mHasTag;

@@ -50,6 +50,9 @@ public:
     // (flags 0); the first unread frame of that name, if any, goes, as the new one
     // replaces it.
     void setFrame(const std::string& id, const uint8_t* data, uint32_t size);
+    // setFrame, then drops every other frame of that name, read or unread, so that the
+    // tag holds the new frame alone (a second lyrics frame would be read instead of it).
+    void setOnlyFrame(const std::string& id, const uint8_t* data, uint32_t size);
     // Header fields and deep copies of the frames of another tag.
     void copyTag(const MP3_ID3Manager& source);
 

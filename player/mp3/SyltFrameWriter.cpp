@@ -78,7 +78,7 @@ bool writeSyltFrame(const std::wstring& mp3Path, const std::vector<LyricsLine>& 
     } else {
         tag.copyTag(fallbackTag);
     }
-    tag.setFrame(tag.getMajorVersion() == 2 ? "SLT" : "SYLT", reinterpret_cast<const uint8_t*>(payload.data()),
+    tag.setOnlyFrame(tag.getMajorVersion() == 2 ? "SLT" : "SYLT", reinterpret_cast<const uint8_t*>(payload.data()),
                  static_cast<uint32_t>(payload.size()));
 
     std::string rewritten;

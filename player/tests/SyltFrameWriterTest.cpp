@@ -93,17 +93,19 @@ TEST_F(SyltFrameWriting, ATaggedFileKeepsItsOtherFramesAndGetsItsSyltReplaced) {
 }
 
 TEST_F(SyltFrameWriting, FramesTooLargeForTheReaderAreKeptByteForByte) {
-    // The reader stops at a picture of 10 MiB; an old SYLT frame and the album follow it.
+    // The reader stops at a picture of 10 MiB; an old SYLT frame and the album follow it,
+    // and another old SYLT frame stands before it.
     const std::string title = frame(3, "TIT2", bytes({0}) + "Lesson");
     const std::string unread = frame(3, "APIC", std::string(ID3V2Frame::kMaxFrameSize, 'p'));
     const std::string album = frame(3, "TALB", bytes({0}) + "Course");
-    writeBytes(path, tagBytes(3, 0, title + unread + frame(3, "SYLT", "old") + album) + plain);
+    const std::string frames = title + frame(3, "SYLT", "read") + unread + frame(3, "SYLT", "old") + album;
+    writeBytes(path, tagBytes(3, 0, frames) + plain);
     ASSERT_TRUE(writeSyltFrame(path, kSentences, 100, noTag, nullptr));
     expectSentences(path, 100);
     const std::string written = readFileBytes(path);
     EXPECT_EQ(written.substr(10, title.size()), title);
     EXPECT_NE(written.find(unread + album), std::string::npos);
-    EXPECT_EQ(written.find("SYLT"), written.rfind("SYLT"));  // the old one was replaced
+    EXPECT_EQ(written.find("SYLT"), written.rfind("SYLT"));  // both old ones were replaced
     EXPECT_EQ(written.substr(written.size() - plain.size()), plain);
 }
 

@@ -61,6 +61,12 @@ TEST_F(WebTranslationTest, APageWithoutItsMarkersGivesNoTranslationAndSaysWhy) {
     shown = takeShownMessages();
     ASSERT_EQ(1u, shown.size());
     EXPECT_EQ(L"</span>", shown[0].text);
+
+    // No page at all (an error answer): the look-up says so.
+    EXPECT_EQ(L"", translateText(L"bird"));
+    shown = takeShownMessages();
+    ASSERT_EQ(1u, shown.size());
+    EXPECT_EQ(L"The translation could not be fetched.", shown[0].text);
 }
 
 TEST_F(WebTranslationTest, TheServiceAddressIsReadAtEachCall) {
