@@ -79,7 +79,7 @@ bool writeSyltFrame(const std::wstring& mp3Path, const std::vector<LyricsLine>& 
         tag.copyTag(fallbackTag);
     }
     tag.setOnlyFrame(tag.getMajorVersion() == 2 ? "SLT" : "SYLT", reinterpret_cast<const uint8_t*>(payload.data()),
-                 static_cast<uint32_t>(payload.size()));
+                     static_cast<uint32_t>(payload.size()));
 
     std::string rewritten;
     try {
