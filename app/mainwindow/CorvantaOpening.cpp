@@ -42,6 +42,9 @@ bool Corvanta::openFileSteps(const std::wstring& path) {
         }
         loadLyrics(mAudioPath);
     }
+    // The lesson's text is where the view's history starts, as an edit control's does
+    // after its text is set: an undo right after opening must not empty the view.
+    mSentenceView.getHistory().clear();
     if (!mPlayer.open(mAudioPath)) {
         // The sentences and the sentence-list path are the new file's by now: none of it
         // may be saved over either file.

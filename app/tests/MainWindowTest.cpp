@@ -269,6 +269,15 @@ TEST_F(MainWindowPlayback, TheTitleMarksModifiedSentences) {
     EXPECT_NE(frameTitle(frame->m_hWnd).substr(0, 2), L"* ");
 }
 
+TEST_F(MainWindowPlayback, UndoRightAfterOpeningLeavesTheLessonsText) {
+    LyricsTextEditor& view = main->getSentenceView();
+    ::SendMessageW(view.m_hWnd, WM_UNDO, 0, 0);
+    EXPECT_EQ(view.getTextCopy(), L"One. Two. Three. Four.");
+    ::SendMessageW(view.m_hWnd, EM_REDO, 0, 0);
+    EXPECT_FALSE(main->isModified());
+    EXPECT_FALSE(view.isModified());
+}
+
 TEST_F(MainWindowPlayback, ALongPathMakesAWholeTitle) {
     const std::wstring longPath = L"C:\\" + std::wstring(1500, L'y') + L".mp3";
     main->setAudioPath(longPath);

@@ -195,6 +195,24 @@ TEST_F(ToolBarTest, TabCharacterMovesTheFocusOn) {
     EXPECT_TRUE(next.hasFocus());
 }
 
+TEST_F(ToolBarTest, ResizedBandShowsItsOwnColourUnderTheToolBar) {
+    bar.addButton(0, 101, nullptr, TBSTATE_ENABLED, BTNS_BUTTON);
+    tools.setBackColor(RGB(200, 0, 0));
+    ::UpdateWindow(frame.m_hWnd);
+    const COLORREF band = RGB(20, 160, 40);
+    tools.setBackColor(band);
+    for (int step = 1; step <= 3; ++step) {  // a frame's corner dragged: the band moves down and widens
+        tools.setBounds(0, 10 * step, 400 + 20 * step, 40);
+        ::UpdateWindow(frame.m_hWnd);
+    }
+    HDC dc = ::GetDC(bar.m_hWnd);
+    const COLORREF top = ::GetPixel(dc, 250, 1);  // past the only button
+    const COLORREF middle = ::GetPixel(dc, 250, 15);
+    ::ReleaseDC(bar.m_hWnd, dc);
+    EXPECT_EQ(top, band);
+    EXPECT_EQ(middle, band);
+}
+
 TEST(ToolWindow, RowEndsAtTheRightEdgeWhenTooLongAndStartsAtTheOffsetOtherwise) {
     RecordingFrame frame;
     ASSERT_TRUE(frame.create());

@@ -135,6 +135,10 @@ TEST_F(UpDownField, ClickOnAnArrowStepsAndDraggingMovesOneUnitPerPixel) {
     mouse(WM_LBUTTONDOWN, arrowX, field.getHeight() - 3);
     mouse(WM_LBUTTONUP, arrowX, field.getHeight() - 3);
     EXPECT_EQ(field.getValue(), 43);
+    // A quick second click arrives as a double click and steps too.
+    mouse(WM_LBUTTONDBLCLK, arrowX, field.getHeight() - 3);
+    mouse(WM_LBUTTONUP, arrowX, field.getHeight() - 3);
+    EXPECT_EQ(field.getValue(), 38);
 }
 
 TEST_F(UpDownField, TypingPastTheMaximumTurnsTheTextIntoTheMaximumWhenTheFocusLeaves) {

@@ -48,6 +48,18 @@ LRESULT ToolWindow::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
         case WM_VSCROLL:
             ::PostMessageW(::GetParent(hwnd), msg, wParam, lParam);
             return 0;
+        case WM_ERASEBKGND: {
+            // A flat tool bar is transparent: it has its parent erase its background, in
+            // the tool bar's own DC. Unerased, it shows whatever was on the screen there
+            // (slices of its icons and the band's edge at their places before a resize).
+            HDC dc = reinterpret_cast<HDC>(wParam);
+            RECT box{};
+            ::GetClipBox(dc, &box);
+            HBRUSH brush = ::CreateSolidBrush(mBackColor);
+            ::FillRect(dc, &box, brush);
+            ::DeleteObject(brush);
+            return 1;
+        }
         case WM_NOTIFY:
             // Notifications carry pointers into the sender's memory (a tool bar's
             // TBN_DROPDOWN among them): they must reach the parent while they are valid.

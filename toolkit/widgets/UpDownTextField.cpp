@@ -212,6 +212,9 @@ bool UpDownTextField::onLButtonDown(int x, int y) {
     return true;
 }
 
+// The second press of a quick pair arrives as a double click: it steps like the first.
+bool UpDownTextField::onLButtonDblClk(int x, int y) { return onLButtonDown(x, y); }
+
 bool UpDownTextField::onMouseMove(int, int y) {
     if (!mDragging) return true;
     ::SetCursor(::LoadCursorW(nullptr, IDC_SIZENS));

@@ -41,6 +41,7 @@ public:
     bool onKeyUp(WPARAM key, LPARAM lParam) override;
     bool onLButtonUp() override;
     bool onLButtonDown(int x, int y) override;
+    bool onLButtonDblClk(int x, int y) override;
     bool onMouseMove(int x, int y) override;
     bool onMouseWheel(int x, int y, int keys, int notches) override;
     virtual void drawArrows(Graphics& g);
