@@ -1,5 +1,7 @@
 #include "testsupport/TestWindows.h"
 
+#include <cstdlib>
+
 #include <shellapi.h>
 
 namespace {
@@ -47,6 +49,11 @@ bool pumpUntil(const std::function<bool()>& condition, int timeoutMs) {
         ::Sleep(1);
     }
     return true;
+}
+
+void holdForLooking(const char* variable, int defaultMs) {
+    const char* value = std::getenv(variable);
+    pumpUntil([] { return false; }, value ? std::atoi(value) : defaultMs);
 }
 
 TempDirectory::TempDirectory() {

@@ -18,6 +18,9 @@ void setMessageBoxAnswer(int answer);
 void pumpMessages();
 // Pumps until the condition holds or the time runs out; returns the condition.
 bool pumpUntil(const std::function<bool()>& condition, int timeoutMs = 2000);
+// Pumps for as many milliseconds as the environment variable names (`defaultMs` without
+// it): a window shown by a test for looking at stays up long enough for a screenshot.
+void holdForLooking(const char* variable, int defaultMs);
 
 // A temporary folder removed with its files when the object goes.
 class TempDirectory {

@@ -3,8 +3,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <cstdlib>
-
 #include "app/TestApp.h"
 #include "testsupport/TestWindows.h"
 
@@ -31,11 +29,6 @@ TEST(MainWindowLook, DISABLED_PlayingTheSampleLesson) {
     ::SendMessageW(main.getToolBar().m_hWnd, TB_CHECKBUTTON, Corvanta::kExplanationCommand, TRUE);
     main.getTimeSlider().setValue(1230);
     ::SendMessageW(main.m_hWnd, WM_COMMAND, Corvanta::kPlayCommand, 0);
-    const char* wait = ::getenv("LOOK_SHOW_MS");
-    const DWORD until = ::GetTickCount() + (wait ? std::atoi(wait) : 3000);
-    while (static_cast<LONG>(until - ::GetTickCount()) > 0) {
-        pumpMessages();
-        ::Sleep(20);
-    }
+    holdForLooking("LOOK_SHOW_MS", 3000);
     EXPECT_EQ(main.getPlayButton().getText(), L"Pause");
 }

@@ -6,8 +6,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <cstdlib>
-
 #include "app/TestApp.h"
 #include "testsupport/TestWindows.h"
 #include "words/tests/PdicWriter.h"
@@ -45,12 +43,7 @@ TEST(WordListLook, DISABLED_BesideThePlayerWithALookedUpWord) {
     typeInto(pane.getKeyField(), L"weather");
     pumpUntil([&pane] { return pane.getResultTable().getItemCount() > 0; }, 3000);
     pane.getResultTable().select(0);
-    const char* wait = ::getenv("LOOK_SHOW_MS");
-    const DWORD until = ::GetTickCount() + (wait ? std::atoi(wait) : 3000);
-    while (static_cast<LONG>(until - ::GetTickCount()) > 0) {
-        pumpMessages();
-        ::Sleep(20);
-    }
+    holdForLooking("LOOK_SHOW_MS", 3000);
     EXPECT_EQ(3, pane.getResultTable().getItemCount());
     app.destroy();
     ::DeleteFileW(dictionary.c_str());

@@ -77,17 +77,16 @@ bool writeAll(HANDLE file, const std::string& bytes) {
     return true;
 }
 
-// Puts the new content in place. An existing file keeps its attributes and creation
-// time, as when it is overwritten in place.
-bool replaceWith(const std::wstring& path, const std::wstring& temp) {
+}  // namespace
+
+// An existing file keeps its attributes and creation time, as when it is overwritten in place.
+bool replaceFileWith(const std::wstring& path, const std::wstring& temp) {
     if (::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES &&
         ::ReplaceFileW(path.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
         return true;
     }
     return ::MoveFileExW(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
 }
-
-}  // namespace
 
 // Where the longer name passes the classic path limit it takes the long-path form. The
 // counter is shared by the threads that fetch and write files at the same time.
@@ -196,7 +195,7 @@ bool writeWholeFile(const std::wstring& path, const std::string& content) {
     if (file == INVALID_HANDLE_VALUE) return false;
     bool written = writeAll(file, content);
     if (!::CloseHandle(file)) written = false;
-    if (!written || !replaceWith(path, temp)) {
+    if (!written || !replaceFileWith(path, temp)) {
         ::DeleteFileW(temp.c_str());
         return false;
     }

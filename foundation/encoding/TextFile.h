@@ -26,3 +26,5 @@ bool writeWholeFile(const std::wstring& path, const std::string& content);
 // A name beside `path` (same folder) for content that is to take its place once complete,
 // unique to this process.
 std::wstring siblingTempPath(const std::wstring& path);
+// Puts the complete content written at `temp` in the place of `path`; false when it can't.
+bool replaceFileWith(const std::wstring& path, const std::wstring& temp);

@@ -236,7 +236,7 @@ bool DownloadFile(const std::wstring& path, const std::wstring& url, const std::
     // A short write or a failed close (a full disk) leaves a short file: no download.
     if (::fclose(file) != 0) fetched = false;
     // An error page or a cut-off body is not what was asked for either: no file is left.
-    if (!fetched || !::MoveFileExW(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+    if (!fetched || !replaceFileWith(path, temp)) {
         ::DeleteFileW(temp.c_str());
         return false;
     }

@@ -3,6 +3,7 @@
 #include "foundation/encoding/TextEncoding.h"
 #include "foundation/encoding/TextFile.h"
 #include "foundation/tests/EncodingTestSupport.h"
+#include "testsupport/TestFiles.h"
 #include "testsupport/TestWindows.h"
 
 namespace {
@@ -92,10 +93,7 @@ TEST(EncodingTextFile, FailedSaveLeavesThePreviousFileByteIdentical) {
     EXPECT_FALSE(writeTextFile(dir.file(L"no-such-folder\\x.txt"), L"new", 1));
 
     // Nothing is left beside the file.
-    WIN32_FIND_DATAW found;
-    HANDLE search = ::FindFirstFileW((dir.path() + L"\\*.tmp").c_str(), &found);
-    EXPECT_EQ(search, INVALID_HANDLE_VALUE);
-    if (search != INVALID_HANDLE_VALUE) ::FindClose(search);
+    EXPECT_FALSE(anyFileMatches(dir.path(), L"*.tmp"));
 }
 
 TEST(EncodingTextFile, SaveReplacesAnExistingFileCompletely) {

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <vector>
 
 #include "player/lyrics/SentenceGroup.h"
@@ -40,12 +39,7 @@ TEST(LyricsViewsLook, DISABLED_SentenceTableBesideTheSentenceView) {
     f.table.select(2);
     f.editor.selectSentence(2);
     f.table.setFocus();
-    const char* wait = ::getenv("LYRICS_SHOW_MS");
-    const DWORD until = ::GetTickCount() + (wait ? std::atoi(wait) : 2000);
-    while (::GetTickCount() < until) {
-        pumpMessages();
-        ::Sleep(20);
-    }
+    holdForLooking("LYRICS_SHOW_MS", 2000);
     EXPECT_TRUE(rowsInStep(f));
 }
 

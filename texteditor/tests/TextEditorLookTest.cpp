@@ -2,8 +2,6 @@
 // --gtest_also_run_disabled_tests --gtest_filter=TextEditorLook.*
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "testsupport/TestWindows.h"
 #include "texteditor/tests/EditorTestSupport.h"
 #include "toolkit/graphics/Bitmap.h"
@@ -63,6 +61,5 @@ TEST(TextEditorLook, DISABLED_WrappedJapaneseAndEnglishForAScreenshot) {
 
     ::ShowWindow(frame.m_hWnd, SW_SHOW);
     ::UpdateWindow(frame.m_hWnd);
-    const char* hold = std::getenv("LOOK_HOLD_MS");
-    pumpUntil([] { return false; }, hold ? std::atoi(hold) : 4000);
+    holdForLooking("LOOK_HOLD_MS", 4000);
 }

@@ -151,12 +151,7 @@ TEST(TableShow, DISABLED_FilledTableStaysOnScreen) {
     for (int row : {4, 5, 6, 9}) {
         ::SendMessageW(table.m_hWnd, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&selectedState));
     }
-    const char* wait = ::getenv("TABLE_SHOW_MS");
-    const DWORD until = ::GetTickCount() + (wait ? std::atoi(wait) : 2000);
-    while (::GetTickCount() < until) {
-        pumpMessages();
-        ::Sleep(20);
-    }
+    holdForLooking("TABLE_SHOW_MS", 2000);
 }
 
 TEST(TableColumnHeader, ImageStripGivesTheNormalAndTheHotLook) {
